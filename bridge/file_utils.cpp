@@ -1,0 +1,105 @@
+#include "bridge/file_utils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "bridge/paths.h"
+
+namespace fennick {
+
+namespace {
+
+std::string Utf8(const QString& s) {
+  return s.toStdString();
+}
+
+Error FileError(const QString& what, const QString& path, const QString& reason) {
+  return Error{Utf8(what + " " + path + " (" + reason + ")")};
+}
+
+}  // namespace
+
+bool FileExists(const QString& path) {
+  if (path.isEmpty()) return false;
+  const QString native = NativePath(path);
+  if (!QFileInfo(native).isFile()) return false;
+  QFile file(native);
+  return file.open(QIODevice::ReadOnly);
+}
+
+bool FolderExists(QString& path) {
+  if (path.endsWith('\\')) path.chop(1);
+  if (path.isEmpty()) return false;
+  return QFileInfo(NativePath(path)).isDir();
+}
+
+Status ReadTextFile(const QString& path, std::string& text) {
+  QFile file(NativePath(path));
+  if (!file.exists()) return FileError("Cannot find the file", path, "it does not exist");
+  if (!file.open(QIODevice::ReadOnly))
+    return FileError("Cannot read the file", path, file.errorString());
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    return FileError("Cannot read the file", path, file.errorString());
+  }
+  text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return Ok();
+}
+
+Status WriteFileAtomically(const QString& path, const std::string& bytes) {
+  QSaveFile file(NativePath(path));
+  if (!file.open(QIODevice::WriteOnly)) {
+    return FileError("Cannot write the file", path, file.errorString());
+  }
+  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      !file.commit()) {
+    return FileError("Cannot write the file", path, file.errorString());
+  }
+  return Ok();
+}
+
+void DeleteFolderTree(const QString& path) {
+  if (path.isEmpty()) return;
+  const QString native = NativePath(path);
+  if (!QFileInfo(native).isDir()) return;
+  // Read-only files go as well: the folder is ours.
+  QDir(native).removeRecursively();
+}
+
+Status MakeFolder(const QString& path) {
+  const QString native = NativePath(path);
+  if (QDir().mkpath(native) && QFileInfo(native).isDir()) return Ok();
+  return FileError("Cannot create the folder", path, "permission denied or a file is in the way");
+}
+
+Status CopyFileReplacing(const QString& from, const QString& to) {
+  QFile source(NativePath(from));
+  if (!source.open(QIODevice::ReadOnly)) {
+    return FileError("Cannot read the file", from, source.errorString());
+  }
+  const QByteArray bytes = source.readAll();
+  if (source.error() != QFileDevice::NoError) {
+    return FileError("Cannot read the file", from, source.errorString());
+  }
+  return WriteFileAtomically(
+      to, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+Status RenameFile(const QString& from, const QString& to) {
+  QFile file(NativePath(from));
+  if (!file.rename(NativePath(to))) {
+    return Error{Utf8("Cannot rename " + from + " to " + to + " (" + file.errorString() + ")")};
+  }
+  return Ok();
+}
+
+Status DeleteFile(const QString& path) {
+  QFile file(NativePath(path));
+  if (!file.remove()) return FileError("Cannot delete the file", path, file.errorString());
+  return Ok();
+}
+
+}  // namespace fennick

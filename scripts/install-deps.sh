@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the demo need on Debian 12.
+set -euo pipefail
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi

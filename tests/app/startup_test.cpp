@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/startup.h"
+#include "app/version.h"
+#include "tests/support/scripted_dialogs.h"
+
+namespace fennick {
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+struct LocationCase {
+  const char* name;
+  const char* iniFile;  // nullptr: no settings file
+  const char* registry;
+  bool pickerConfirms;
+  const char* expectedPath;
+  bool pickerShown;
+};
+
+class Location : public ::testing::TestWithParam<LocationCase> {};
+
+TEST_P(Location, SettingsFileThenRegistryThenPicker) {
+  const LocationCase& c = GetParam();
+  QTemporaryDir dir;
+  AppPaths paths(dir.path());
+  if (c.iniFile) Write(paths.IniPath(), c.iniFile);
+  const QByteArray iniBefore = ReadAll(paths.IniPath());
+
+  bool pickerShown = false;
+  LocationSources sources;
+  sources.registry = [&] { return QString(c.registry); };
+  sources.pickFolder = [&](Settings& s) {
+    pickerShown = true;
+    if (c.pickerConfirms) {
+      ASSERT_TRUE(AcceptPickedFolder(paths, s, "/picked/folder").ok());
+    }
+  };
+  Settings settings;
+  LocateSimulator(paths, settings, sources);
+
+  EXPECT_EQ(settings.rsPath, c.expectedPath);
+  EXPECT_EQ(pickerShown, c.pickerShown);
+  if (!c.pickerConfirms) {
+    EXPECT_EQ(ReadAll(paths.IniPath()), iniBefore) << "startup must not rewrite the settings file";
+  } else {
+    EXPECT_TRUE(ReadAll(paths.IniPath()).startsWith("/picked/folder\r\n"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Order, Location,
+    ::testing::Values(LocationCase{"file_wins", "C:\\FromFile\r\n\r\n\r\nFalse\r\n",
+                                   "C:\\FromRegistry", false, "C:\\FromFile", false},
+                      LocationCase{"empty_first_line_uses_registry",
+                                   "\r\nContribute\r\n\r\nFalse\r\n", "C:\\FromRegistry", false,
+                                   "C:\\FromRegistry", false},
+                      LocationCase{"no_file_uses_registry", nullptr, "C:\\FromRegistry", false,
+                                   "C:\\FromRegistry", false},
+                      LocationCase{"nothing_known_asks", nullptr, "", true, "/picked/folder", true},
+                      LocationCase{"picker_cancelled_leaves_empty", nullptr, "", false, "", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Caption, VersionAndFolderWithTheirBlanks) {
+  EXPECT_EQ(CaptionWithVersion(kStartupCaption, "C:\\Sim"),
+            "RailSimulator Startup  Version 1.0.45   Rail Simulator path in use is - C:\\Sim");
+  EXPECT_EQ(CaptionWithVersion(kStartupCaption, ""),
+            "RailSimulator Startup  Version 1.0.45   Rail Simulator path in use is - ");
+}
+
+TEST(StartButton, CreatesTempFilesOrEmptiesAnOldOne) {
+  QTemporaryDir dir;
+  AppPaths paths(dir.path());
+  ASSERT_TRUE(PrepareTempFiles(paths).ok());
+  EXPECT_TRUE(QDir(dir.filePath("TempFiles")).exists());
+
+  Write(dir.filePath("TempFiles/Scenarios.xml"), "<old/>");
+  QDir().mkpath(dir.filePath("TempFiles/sub"));
+  Write(dir.filePath("TempFiles/sub/temp.xml"), "<old/>");
+  QFile::setPermissions(dir.filePath("TempFiles/Scenarios.xml"), QFileDevice::ReadOwner);
+  ASSERT_TRUE(PrepareTempFiles(paths).ok());
+  EXPECT_TRUE(QDir(dir.filePath("TempFiles")).isEmpty());
+}
+
+TEST(StartButton, FolderThatCannotBeMadeIsReportedInItsForm) {
+  QTemporaryDir dir;
+  AppPaths paths(dir.filePath("missing-parent-is-a-file"));
+  Write(dir.filePath("missing-parent-is-a-file"), "a file where the program folder should be");
+  const auto prepared = PrepareTempFiles(paths);
+  ASSERT_FALSE(prepared.ok());
+  EXPECT_EQ(prepared.error().rfind("Error - ", 0), 0u);
+  EXPECT_NE(prepared.error().find(" occurred in frmStartup command1\n"), std::string::npos);
+}
+
+TEST(Donation, NoteThenPageThenMarkWrittenWhateverTheAnswer) {
+  for (bool answer : {true, false}) {
+    QTemporaryDir dir;
+    AppPaths paths(dir.path());
+    Settings settings{"C:\\Sim", "", "", false};
+    test::ScriptedDialogs dialogs;
+    dialogs.answers.push_back(answer);
+    QString opened;
+    ASSERT_TRUE(Donate(paths, settings, dialogs, [&](const QString& a) {
+                  opened = a;
+                  return true;
+                }).ok());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Beer Money");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(opened.contains("_xclick"));
+    EXPECT_TRUE(opened.contains("item_name=RS_Fennick+Payment"));
+    EXPECT_TRUE(opened.contains("currency_code=USD"));
+    EXPECT_EQ(settings.contributeMark, "Contribute");
+    EXPECT_EQ(ReadAll(paths.IniPath()), QByteArray("C:\\Sim\r\nContribute\r\n\r\nFalse\r\n"));
+  }
+}
+
+TEST(Donation, PageThatCannotOpenIsReportedAndStillMarked) {
+  QTemporaryDir dir;
+  AppPaths paths(dir.path());
+  Settings settings;
+  test::ScriptedDialogs dialogs;
+  dialogs.answers.push_back(true);
+  ASSERT_TRUE(Donate(paths, settings, dialogs, [](const QString&) { return false; }).ok());
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_NE(dialogs.shown[1].text.find(kDonationAddress.toStdString()), std::string::npos);
+  EXPECT_EQ(settings.contributeMark, "Contribute");
+}
+
+}  // namespace
+}  // namespace fennick
