@@ -1,9 +1,16 @@
 #include "cli/cli_context.h"
+#include "cli/command_groups.h"
 
 namespace fennick::cli {
 
 const std::vector<CliCommand>& Commands() {
-  static const std::vector<CliCommand> commands = {};
+  static const std::vector<CliCommand> commands = [] {
+    std::vector<CliCommand> all;
+    for (auto group : {BrowserCommands, EditorCommands, StockCommands}) {
+      for (const CliCommand& command : group()) all.push_back(command);
+    }
+    return all;
+  }();
   return commands;
 }
 

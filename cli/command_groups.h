@@ -1,0 +1,14 @@
+#pragma once
+
+#include <vector>
+
+#include "cli/cli_context.h"
+
+namespace fennick::cli {
+
+// Each family of commands lives in its own file.
+std::vector<CliCommand> BrowserCommands();  // routes, scenarios, revert-*, saves, *-save
+std::vector<CliCommand> EditorCommands();   // show, save, clone
+std::vector<CliCommand> StockCommands();    // stock
+
+}  // namespace fennick::cli
