@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace fennick {
 
@@ -16,14 +17,23 @@ BusyHook& Hook() {
   return hook;
 }
 
+bool OnMainThread() {
+  return QCoreApplication::instance() &&
+         QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+// Only the main thread shows the busy state; worker threads just wait.
 class BusyScope {
  public:
-  BusyScope() {
-    if (Hook()) Hook()(true);
+  BusyScope() : active_(OnMainThread() && Hook()) {
+    if (active_) Hook()(true);
   }
   ~BusyScope() {
-    if (Hook()) Hook()(false);
+    if (active_) Hook()(false);
   }
+
+ private:
+  bool active_;
 };
 
 void Prepare(QProcess& process, const Launch& launch) {
@@ -60,7 +70,7 @@ RunOutcome RunAndWait(const Launch& launch) {
   }
   // Wait on the process itself; with an application running, keep its events flowing so the
   // windows repaint.
-  if (QCoreApplication::instance() && process.state() != QProcess::NotRunning) {
+  if (OnMainThread() && process.state() != QProcess::NotRunning) {
     QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     if (process.state() != QProcess::NotRunning) loop.exec();

@@ -23,8 +23,8 @@ struct RunOutcome {
 };
 
 // Runs the program and waits for the process itself to end. While waiting, pending events
-// are processed (windows repaint); the front end decides, through BusyHook, that input is
-// not taken meanwhile.
+// are processed on the main thread (windows repaint); the front end decides, through BusyHook,
+// that input is not taken meanwhile. Safe to call from worker threads, which simply block.
 RunOutcome RunAndWait(const Launch& launch);
 
 // Starts the program detached; true when it started.

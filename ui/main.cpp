@@ -7,7 +7,7 @@
 #include "ui/busy_guard.h"
 #include "ui/folder_picker.h"
 #include "ui/qt_dialogs.h"
-#include "ui/routes_window.h"
+#include "ui/program_windows.h"
 #include "ui/startup_window.h"
 
 int main(int argc, char** argv) {
@@ -20,10 +20,8 @@ int main(int argc, char** argv) {
   fennick::ui::QtDialogs dialogs;
 
   fennick::ui::StartupWindow::Actions actions;
-  actions.openBrowser = [&] {
-    auto* browser = new fennick::ui::RoutesWindow(state, dialogs);
-    browser->show();
-  };
+  fennick::ui::ProgramWindows windows(state, dialogs);
+  actions.openBrowser = [&] { windows.OpenBrowser(); };
   actions.pickFolder = [](fennick::AppState& s) {
     fennick::ui::FolderPicker picker(s);
     picker.exec();

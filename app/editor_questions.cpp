@@ -1,0 +1,17 @@
+#include "app/editor_questions.h"
+
+namespace fennick {
+
+bool ConfirmTimetableChoice(Settings& settings, Dialogs& dialogs) {
+  if (settings.timetableWarningAccepted) return true;
+  if (!dialogs.AskOkCancel(kTimetableWarning, MessageIcon::Exclamation)) return false;
+  settings.timetableWarningAccepted = true;
+  return true;
+}
+
+bool ConfirmLeavingEditor(bool consistsChanged, bool saved, Dialogs& dialogs) {
+  if (!consistsChanged || saved) return true;
+  return dialogs.AskYesNo(kExitQuestion, MessageIcon::Exclamation);
+}
+
+}  // namespace fennick

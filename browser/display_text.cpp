@@ -1,0 +1,21 @@
+#include "browser/display_text.h"
+
+#include <QDir>
+
+#include "bridge/paths.h"
+
+namespace fennick::browser {
+
+QString DisplayText(std::string_view bytes, TextEncoding encoding) {
+  return QString::fromStdString(DecodeForDisplay(bytes, encoding));
+}
+
+std::string MessageText(std::string_view bytes, TextEncoding encoding) {
+  return DecodeForDisplay(bytes, encoding);
+}
+
+std::string ShownPath(const QString& pathText) {
+  return QDir::toNativeSeparators(NativePath(pathText)).toStdString();
+}
+
+}  // namespace fennick::browser

@@ -1,0 +1,73 @@
+#include "browser/open_scenario.h"
+
+#include "bridge/paths.h"
+#include "scenario/tag_scan.h"
+
+namespace fennick {
+
+namespace {
+
+constexpr std::string_view kEntryStart = "<cScenarioProperties";
+constexpr std::string_view kEntryEnd = "</cScenarioProperties>";
+
+}  // namespace
+
+Result<IndexCut> CutScenarioEntry(const std::string& scenariosText, const std::string& folderName) {
+  if (folderName.empty()) return Error{"No scenario folder name was given."};
+  const Pos at = FindNoCase(scenariosText, folderName, 1);
+  if (at == 0) {
+    return Error{"The scenario " + folderName + " is not listed in the route's Scenarios.bin."};
+  }
+  const Pos start = FindLastNoCase(scenariosText, kEntryStart, at + kEntryStart.size() - 1);
+  if (start == 0 || start > at) {
+    return Error{"The route's Scenarios.bin has no scenario entry around " + folderName + "."};
+  }
+  const Pos end = FindNoCase(scenariosText, kEntryEnd, start);
+  if (end == 0) {
+    return Error{"The scenario entry of " + folderName +
+                 " in the route's Scenarios.bin is not closed."};
+  }
+  const std::size_t first = start - 1;
+  const std::size_t afterEntry = end - 1 + kEntryEnd.size();
+  return IndexCut{scenariosText.substr(0, first), scenariosText.substr(first, afterEntry - first),
+                  scenariosText.substr(afterEntry)};
+}
+
+Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& routeFolder,
+                                     const QString& scenarioFolder, const std::string& folderName) {
+  ScenarioSession session;
+  session.routeFolder = routeFolder.toStdString();
+  session.scenarioFolder = scenarioFolder.toStdString();
+
+  auto index = converter.BinToXml(JoinPath(routeFolder, "Scenarios.bin"), "Scenarios.xml");
+  if (!index) return Error{index.error()};
+  auto cut = CutScenarioEntry(*index, folderName);
+  if (!cut) return Error{cut.error()};
+  session.indexHead = std::move(cut->head);
+  session.scenarioEntry = std::move(cut->entry);
+  session.indexTail = std::move(cut->tail);
+
+  auto document = converter.BinToXml(JoinPath(scenarioFolder, "Scenario.bin"), "Scenario.xml");
+  if (!document) return Error{document.error()};
+  session.scenarioTextAsRead = std::move(*document);
+  session.scenarioText = session.scenarioTextAsRead;
+  return session;
+}
+
+std::optional<int> ChooseScenarioToOpen(const std::vector<std::string>& scenarioIds,
+                                        const std::vector<int>& selectedRows, Dialogs& dialogs) {
+  if (scenarioIds.empty()) {
+    dialogs.ShowMessage("No Scenarios were found.");
+    return std::nullopt;
+  }
+  for (int row : selectedRows) {
+    if (row >= 0 && std::size_t(row) < scenarioIds.size() &&
+        !scenarioIds[std::size_t(row)].empty()) {
+      return row;
+    }
+  }
+  dialogs.ShowMessage("You have not selected a Scenario?");
+  return std::nullopt;
+}
+
+}  // namespace fennick

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/dialogs.h"
+#include "bridge/converter.h"
+#include "scenario/editor_session.h"
+#include "scenario/result.h"
+
+namespace fennick {
+
+// Cuts a scenario's entry out of the route's index text: the entry around the first occurrence
+// of the folder name (the last "<cScenarioProperties" at or before it, through the next
+// "</cScenarioProperties>"), with the text before and after it.
+struct IndexCut {
+  std::string head, entry, tail;
+};
+Result<IndexCut> CutScenarioEntry(const std::string& scenariosText, const std::string& folderName);
+
+// "Edit Selected Scenario": converts the route's Scenarios.bin and the scenario's Scenario.bin
+// and prepares the session the editor loads. routeFolder is RSPath + "\content\Routes\" + id,
+// scenarioFolder the scenario's folder below it and folderName its name as the index writes it.
+// Any failure (a failed conversion, an entry not in the index) is an error and nothing opens.
+Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& routeFolder,
+                                     const QString& scenarioFolder, const std::string& folderName);
+
+// The checks in front of the opening, with their messages: the listed rows and the selected
+// ones (lowest first). Returns the row to open, or nothing after a message.
+std::optional<int> ChooseScenarioToOpen(const std::vector<std::string>& scenarioIds,
+                                        const std::vector<int>& selectedRows, Dialogs& dialogs);
+
+}  // namespace fennick

@@ -1,0 +1,22 @@
+#include "consist/delete_item.h"
+
+#include "consist/messages.h"
+#include "consist/vehicle_rows.h"
+#include "scenario/consist_locate.h"
+
+namespace fennick {
+
+ConsistOutcome DeleteItem(std::string& scenarioText, std::size_t consistRow,
+                          std::optional<std::size_t> currentRow, Dialogs& dialogs) {
+  if (!currentRow) {
+    dialogs.ShowMessage(std::string(kNothingToDelete));
+    return {};
+  }
+  if (!CheckVehicleRows(scenarioText, consistRow, {*currentRow}, dialogs)) return {};
+  const TextRange vehicle = *LocateVehicle(scenarioText, consistRow, *currentRow);
+  scenarioText.erase(IndexOf(vehicle.first), vehicle.length);
+  dialogs.ShowMessage(std::string(kScenarioUpdated), MessageIcon::Information);
+  return ConsistOutcome{true, std::nullopt};
+}
+
+}  // namespace fennick

@@ -1,0 +1,88 @@
+#include "consist/swap_selected.h"
+
+#include "consist/element_rewrite.h"
+#include "consist/kind_check.h"
+#include "consist/messages.h"
+#include "consist/vehicle_rows.h"
+#include "scenario/consist_locate.h"
+#include "scenario/tag_scan.h"
+
+namespace fennick {
+
+namespace {
+
+constexpr std::string_view kPlace = "Swap Selected Item(s)";
+
+// The vehicle block with the stock written in: address and name from the block's start, then,
+// again from its start, the running number (when one was drawn) and the mass.
+Result<std::string> SwappedBlock(std::string block, const StockVehicle& stock,
+                                 const StockSource& source, const StockCatalogue& catalogue,
+                                 std::size_t stockRow, std::string_view scenarioText) {
+  const std::string oldName = VehicleName(block);
+  std::string_view missing;
+  auto put = [&](Pos& pos, std::string_view element, std::string_view value) {
+    if (RewriteElement(block, pos, element, value)) return true;
+    missing = element;
+    return false;
+  };
+  auto lacking = [&] {
+    return Error{"the vehicle " + ForDisplay(oldName, scenarioText) + " has no " +
+                 std::string(missing) + " element"};
+  };
+
+  Pos pos = 1;
+  if (!(put(pos, "Provider", stock.provider) && put(pos, "Product", stock.product) &&
+        put(pos, "BlueprintID", stock.blueprintId) && put(pos, "Name", stock.name))) {
+    return lacking();
+  }
+  const Result<MassAndNumber> drawn = StockMassAndNumber(source, catalogue, stockRow);
+  if (!drawn) return Error{drawn.error()};
+  pos = 1;
+  if (!drawn->number.empty() && !put(pos, "UniqueNumber", drawn->number)) return lacking();
+  if (!put(pos, "TotalMass", drawn->mass)) return lacking();
+  return block;
+}
+
+}  // namespace
+
+ConsistOutcome SwapSelectedItems(std::string& scenarioText, std::size_t consistRow,
+                                 const std::vector<std::size_t>& selectedRows,
+                                 const StockCatalogue& catalogue,
+                                 std::optional<std::size_t> stockRow, const StockSource& source,
+                                 Dialogs& dialogs) {
+  ConsistOutcome outcome;
+  if (!stockRow || *stockRow >= catalogue.entries.size()) {
+    dialogs.ShowMessage(std::string(kNoStockRowChosen));
+    return outcome;
+  }
+  const std::vector<std::size_t> rows = AscendingRows(selectedRows);
+  if (!CheckVehicleRows(scenarioText, consistRow, rows, dialogs)) return outcome;
+  const Result<StockVehicle> stock = StockVehicleFor(catalogue, *stockRow, scenarioText);
+  if (!stock) {
+    dialogs.ShowMessage(CommandError(stock.error(), kPlace));
+    return outcome;
+  }
+
+  const std::string asBefore = scenarioText;
+  for (std::size_t n : rows) {
+    const TextRange range = *LocateVehicle(scenarioText, consistRow, n);
+    const std::string_view block = range.In(scenarioText);
+    if (const auto refusal = KindRefusal(catalogue.kind, block)) {
+      dialogs.ShowMessage(std::string(*refusal));
+      return outcome;
+    }
+    Result<std::string> swapped =
+        SwappedBlock(std::string(block), *stock, source, catalogue, *stockRow, scenarioText);
+    if (!swapped) {
+      scenarioText = asBefore;
+      dialogs.ShowMessage(CommandError(swapped.error(), kPlace));
+      return ConsistOutcome{};
+    }
+    scenarioText.replace(IndexOf(range.first), range.length, *swapped);
+    outcome.consistsChanged = true;
+  }
+  dialogs.ShowMessage(std::string(kRollingStockUpdated), MessageIcon::Information);
+  return outcome;
+}
+
+}  // namespace fennick

@@ -1,0 +1,31 @@
+#include "consist/vehicle_copy.h"
+
+#include <cstdio>
+
+#include "scenario/number_text.h"
+#include "scenario/tag_scan.h"
+#include "scenario/text_search.h"
+
+namespace fennick {
+
+std::string RunningNumberOfCopy(std::string_view number) {
+  const double value = ReadNumber(number) + 3;
+  // Fifteen significant digits: as many as a double holds exactly, and no trailing zeros.
+  char text[64];
+  std::snprintf(text, sizeof text, "%.15g", value);
+  return text;
+}
+
+std::string CopyOfVehicle(std::string_view block) {
+  std::string copy(block);
+  Pos at = FindNoCase(block, "<UniqueNumber", 1);
+  if (at == kNotFound) return copy;
+  std::string number;
+  const TagStatus read = GetDetail(block, at, "UniqueNumber", number);
+  if (read != TagStatus::kFound) return copy;
+  Pos pos = 1;
+  PutDetail(copy, pos, "UniqueNumber", RunningNumberOfCopy(number));
+  return copy;
+}
+
+}  // namespace fennick

@@ -1,0 +1,39 @@
+#include "persist/boxes_to_entry.h"
+
+#include <array>
+#include <string_view>
+
+#include "persist/start_time_values.h"
+
+namespace fennick {
+namespace {
+
+// The boxes' captions, as a person knows them.
+constexpr std::array<std::string_view, kPropertyBoxCount> kBoxCaptions = {
+    "Display Name", "Description",      "Briefing",        "Start Time",
+    "Duration",     "Start Day",        "Start Month",     "Start Year",
+    "Season",       "Weather Provider", "Weather Product", "Weather Blueprint"};
+
+}  // namespace
+
+Result<EntryProperties> EntryPropertiesFromBoxes(const PropertyBoxes& boxes,
+                                                 TextEncoding indexEncoding) {
+  // The boxes and the entry's properties stand in the same order.
+  static_assert(kPropertyBoxCount == kEntryPropertyCount);
+  EntryProperties properties;
+  for (std::size_t i = 0; i < kPropertyBoxCount; ++i) {
+    if (i == kBoxStartTime) {
+      properties.values[i] = StartTimeSeconds(boxes[i]);
+      continue;
+    }
+    Result<std::string> encoded = EncodeForDocument(boxes[i], indexEncoding);
+    if (!encoded) {
+      return Error{"the " + std::string(kBoxCaptions[i]) +
+                   " cannot be written: " + encoded.error()};
+    }
+    properties.values[i] = std::move(encoded.value());
+  }
+  return properties;
+}
+
+}  // namespace fennick

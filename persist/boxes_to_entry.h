@@ -1,0 +1,16 @@
+#pragma once
+
+#include "scenario/editor_session.h"
+#include "scenario/result.h"
+#include "scenario/scenario_entry.h"
+#include "scenario/text_codec.h"
+
+namespace fennick {
+
+// The property texts to write into an index entry, from the boxes as typed (UTF-8): each text
+// encoded into the index's own encoding, the start time as stored seconds. Fails naming the box
+// whose text the encoding cannot hold.
+Result<EntryProperties> EntryPropertiesFromBoxes(const PropertyBoxes& boxes,
+                                                 TextEncoding indexEncoding);
+
+}  // namespace fennick

@@ -1,0 +1,98 @@
+#include "persist/save_scenario.h"
+
+#include "bridge/paths.h"
+#include "persist/boxes_to_entry.h"
+#include "persist/save_messages.h"
+#include "persist/save_transaction.h"
+#include "persist/start_time_values.h"
+#include "persist/validate_properties.h"
+#include "scenario/scenario_entry.h"
+#include "scenario/tag_scan.h"
+#include "scenario/text_codec.h"
+
+namespace fennick {
+namespace {
+
+// Everything a save writes, worked out before the first file is touched.
+struct SavePlan {
+  std::string entry;
+  std::string indexText;
+  std::string documentText;
+  std::string startTime;  // as stored in the entry
+  bool timetable = false;
+};
+
+StepResult PlanSave(const ScenarioSession& session, const SaveRequest& request, SavePlan& plan) {
+  plan.entry = session.scenarioEntry;
+  plan.timetable = session.isTimetable;
+  if (plan.timetable != request.timetableChosen) {
+    SwitchScenarioType(plan.entry, request.timetableChosen);
+    plan.timetable = request.timetableChosen;
+  }
+
+  const std::string entryStep = "writing the properties into the scenario's index entry";
+  Result<EntryProperties> properties =
+      EntryPropertiesFromBoxes(request.boxes, DocumentEncoding(session.indexHead));
+  if (!properties) return StepFailure{entryStep, properties.error()};
+  if (Status written = WriteEntryProperties(plan.entry, *properties); !written) {
+    return StepFailure{entryStep, written.error()};
+  }
+  plan.startTime = (*properties)[EntryProperty::StartTime];
+
+  const std::string shiftStep = "moving the consist start times";
+  Result<std::int32_t> shift =
+      StartTimeShift(plan.startTime, session.loadedStartTime, request.changeAllConsists);
+  if (!shift) return StepFailure{shiftStep, shift.error()};
+  plan.documentText = session.scenarioText;
+  if (*shift != 0) {
+    const BulkRewrite rewrite = PutAllTimes(plan.documentText, *shift);
+    if (!rewrite.complete()) {
+      return StepFailure{shiftStep, rewrite.stoppedBy == TagStatus::kOverflow
+                                        ? "a start time would leave the range of whole seconds"
+                                        : "a StartTime element of the scenario has no closing tag"};
+    }
+  }
+  plan.indexText = session.indexHead + plan.entry + session.indexTail;
+  return std::nullopt;
+}
+
+}  // namespace
+
+CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session,
+                            const SaveRequest& request, Dialogs& dialogs) {
+  if (!ValidateProperties(request.boxes, request.drivenCaption, context.rsPath, dialogs)) {
+    return CommandOutcome::kStopped;
+  }
+  SavePlan plan;
+  if (StepResult failed = PlanSave(session, request, plan)) {
+    dialogs.ShowMessage(SaveFailureMessage(DescribeFailure(*failed, kNothingChanged)),
+                        MessageIcon::Exclamation);
+    return CommandOutcome::kFailed;
+  }
+
+  SaveTransaction transaction(context);
+  const QString routeFolder = QString::fromStdString(session.routeFolder);
+  const QString scenarioFolder = QString::fromStdString(session.scenarioFolder);
+  StepResult failed =
+      transaction.ReplaceDocument("Scenarios.xml", plan.indexText, routeFolder, "Scenarios");
+  if (!failed) {
+    failed =
+        transaction.ReplaceDocument("Scenario.xml", plan.documentText, scenarioFolder, "Scenario");
+  }
+  if (failed) {
+    dialogs.ShowMessage(SaveFailureMessage(DescribeFailure(*failed, transaction.RollBack())),
+                        MessageIcon::Exclamation);
+    return CommandOutcome::kFailed;
+  }
+
+  dialogs.ShowMessage(kSavedMessage, MessageIcon::Information);
+  session.scenarioEntry = std::move(plan.entry);
+  session.scenarioText = std::move(plan.documentText);
+  session.loadedStartTime = std::move(plan.startTime);
+  session.loadedDisplayName = request.boxes[kBoxDisplayName];
+  session.isTimetable = plan.timetable;
+  session.saved = true;
+  return CommandOutcome::kDone;
+}
+
+}  // namespace fennick

@@ -1,0 +1,156 @@
+// The "rewrite every X" operations of tag_scan.h. Each finds all its elements in one scan of the
+// old text, then rewrites the text once: in place when the result fits the string's capacity
+// (every stretch between elements moves at most once), otherwise into one new string of the
+// exact size. A document with thousands of elements costs about one copy, not one per element.
+#include <charconv>
+#include <cstring>
+#include <vector>
+
+#include "scenario/tag_scan.h"
+#include "scenario/time_shift.h"
+
+namespace fennick {
+namespace {
+
+// One element text to replace: 0-based [begin, end) in the old text, the new seconds for times,
+// and the length of the new text.
+struct Slot {
+  std::size_t begin;
+  std::size_t end;
+  std::int32_t seconds;
+  std::size_t newLength = 0;
+};
+
+// Finds every element `finder` names in document order. `valueOf(oldText)` gives the new
+// seconds (ignored for fixed texts) or nothing to stop with kOverflow.
+template <class ValueOf>
+BulkRewrite CollectSlots(std::string_view text, const ElementFinder& finder,
+                         std::vector<Slot>& slots, ValueOf valueOf) {
+  BulkRewrite outcome;
+  Pos pos = 1;
+  while (true) {
+    const ElementSpan span = finder.Find(text, pos);
+    if (span.status == TagStatus::kNotFound) break;
+    if (span.status == TagStatus::kEmptyForm) {
+      ++outcome.emptyFormSkipped;
+      pos = span.openEnd + 1;
+      continue;
+    }
+    if (span.status == TagStatus::kUnclosed) {
+      outcome.stoppedBy = TagStatus::kUnclosed;
+      break;
+    }
+    const std::optional<std::int32_t> seconds = valueOf(span.Text(text));
+    if (!seconds) {
+      outcome.stoppedBy = TagStatus::kOverflow;
+      break;
+    }
+    slots.push_back({span.openEnd, IndexOf(span.close), *seconds});
+    // Continue at the closing tag in the old text; it cannot open another element.
+    pos = span.close;
+  }
+  outcome.rewritten = slots.size();
+  return outcome;
+}
+
+// Builds the new text in a fresh string of exactly the new size.
+template <class ValueText>
+void RebuildCopy(std::string& text, const std::vector<Slot>& slots, std::size_t newSize,
+                 ValueText valueText) {
+  char buffer[16];
+  std::string result;
+  result.reserve(newSize);
+  std::size_t copied = 0;
+  for (const Slot& slot : slots) {
+    result.append(text, copied, slot.begin - copied);
+    result.append(valueText(slot, buffer));
+    copied = slot.end;
+  }
+  result.append(text, copied, std::string::npos);
+  text.swap(result);
+}
+
+// Rewrites within the string's own buffer. The stretch after slot k moves by the sum of the
+// length changes of slots 0..k. Stretches moving left are moved first, front to back, then those
+// moving right, back to front: in that order no move reads bytes another move has overwritten,
+// because the stretches keep their order and do not overlap in the new text. The new values go
+// into the gaps last.
+template <class ValueText>
+void RebuildInPlace(std::string& text, const std::vector<Slot>& slots, std::size_t newSize,
+                    ValueText valueText) {
+  const std::size_t oldSize = text.size();
+  if (newSize > oldSize) text.resize(newSize);
+  char* data = text.data();
+  const std::size_t count = slots.size();
+  auto stretchEnd = [&](std::size_t k) { return k + 1 < count ? slots[k + 1].begin : oldSize; };
+  auto change = [&](std::size_t k) {
+    return static_cast<std::ptrdiff_t>(slots[k].newLength) -
+           static_cast<std::ptrdiff_t>(slots[k].end - slots[k].begin);
+  };
+  std::ptrdiff_t shift = 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    shift += change(k);
+    if (shift < 0) {
+      std::memmove(data + slots[k].end + shift, data + slots[k].end, stretchEnd(k) - slots[k].end);
+    }
+  }
+  for (std::size_t k = count; k-- > 0;) {
+    if (shift > 0) {
+      std::memmove(data + slots[k].end + shift, data + slots[k].end, stretchEnd(k) - slots[k].end);
+    }
+    shift -= change(k);
+  }
+  char buffer[16];
+  for (std::size_t k = 0; k < count; ++k) {
+    const std::string_view value = valueText(slots[k], buffer);
+    std::memcpy(data + slots[k].begin + shift, value.data(), value.size());
+    shift += change(k);
+  }
+  if (newSize < oldSize) text.resize(newSize);
+}
+
+// Replaces each slot's text by `valueText(slot, buffer)`.
+template <class ValueText>
+void Rewrite(std::string& text, std::vector<Slot>& slots, ValueText valueText) {
+  if (slots.empty()) return;
+  char buffer[16];
+  std::size_t newSize = text.size();
+  for (Slot& slot : slots) {
+    slot.newLength = valueText(slot, buffer).size();
+    newSize = newSize - (slot.end - slot.begin) + slot.newLength;
+  }
+  // Growing past the capacity would reallocate at double the size; a fresh exact string holds
+  // less at its peak.
+  if (newSize <= text.capacity()) {
+    RebuildInPlace(text, slots, newSize, valueText);
+  } else {
+    RebuildCopy(text, slots, newSize, valueText);
+  }
+}
+
+}  // namespace
+
+BulkRewrite PutAllTimes(std::string& scenarioText, std::int32_t delay) {
+  std::vector<Slot> slots;
+  const BulkRewrite outcome =
+      CollectSlots(scenarioText, ElementFinder("StartTime"), slots,
+                   [delay](std::string_view old) { return ShiftedSeconds(old, delay); });
+  Rewrite(scenarioText, slots, [](const Slot& slot, char* buffer) {
+    const auto written = std::to_chars(buffer, buffer + 16, slot.seconds);
+    return std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer));
+  });
+  return outcome;
+}
+
+BulkRewrite PutAllDetails(std::string& text, std::string_view name, std::string_view value) {
+  // The text is rewritten in place, so keep a copy of a value that may lie inside it.
+  const std::string ownValue(value);
+  std::vector<Slot> slots;
+  const BulkRewrite outcome = CollectSlots(text, ElementFinder(name), slots, [](std::string_view) {
+    return std::optional<std::int32_t>(0);
+  });
+  Rewrite(text, slots, [&ownValue](const Slot&, char*) { return std::string_view(ownValue); });
+  return outcome;
+}
+
+}  // namespace fennick

@@ -1,0 +1,71 @@
+#include "scenario/editor_load.h"
+
+#include "scenario/consist_locate.h"
+#include "scenario/consist_model.h"
+#include "scenario/scenario_entry.h"
+#include "scenario/start_time.h"
+#include "scenario/text_codec.h"
+
+namespace fennick {
+
+std::string ShownText(std::string_view documentBytes, std::string_view document) {
+  return DecodeForDisplay(documentBytes, DocumentEncoding(document));
+}
+
+Result<std::vector<EditorConsist>> ReadConsists(std::string_view scenarioText) {
+  const std::vector<Pos> ends = FindConsistEnds(scenarioText);
+  const TextEncoding encoding = DocumentEncoding(scenarioText);
+  std::vector<EditorConsist> consists;
+  consists.reserve(ends.size() - 1);
+  for (std::size_t c = 0; c + 1 < ends.size(); ++c) {
+    auto summary = ReadConsist(ConsistListingText(scenarioText, ends, c));
+    if (!summary) {
+      return Error{"Consist " + std::to_string(c + 1) +
+                   " of the scenario cannot be read: " + summary.error()};
+    }
+    consists.push_back(EditorConsist{DecodeForDisplay(summary->caption, encoding), summary->driven,
+                                     std::move(summary->vehicles)});
+  }
+  return consists;
+}
+
+Result<std::vector<VehicleFields>> VehiclesOfConsist(std::string_view scenarioText, std::size_t c) {
+  const std::vector<Pos> ends = FindConsistEnds(scenarioText);
+  if (c + 1 >= ends.size())
+    return Error{"The scenario has no consist " + std::to_string(c + 1) + "."};
+  return ReadVehicles(ConsistListingText(scenarioText, ends, c));
+}
+
+Result<EditorView> LoadEditor(ScenarioSession& session) {
+  auto properties = ReadEntryProperties(session.scenarioEntry);
+  if (!properties)
+    return Error{"The scenario's entry in Scenarios.bin cannot be read: " + properties.error()};
+
+  EditorView view;
+  const std::string_view index = session.indexHead;  // the XML declaration stands at its start
+  const TextEncoding indexEncoding = DocumentEncoding(index);
+  for (std::size_t i = 0; i < kEntryPropertyCount; ++i) {
+    view.boxes[i] = DecodeForDisplay(properties->values[i], indexEncoding);
+  }
+  const std::string& stored = (*properties)[EntryProperty::StartTime];
+  auto hhmm = StoredSecondsToBoxText(stored);
+  if (!hhmm) return Error{"The scenario's start time cannot be read: " + hhmm.error()};
+  view.boxes[kBoxStartTime] = *hhmm;
+  view.timetable = IsTimetableEntry(session.scenarioEntry);
+
+  auto consists = ReadConsists(session.scenarioText);
+  if (!consists) return Error{consists.error()};
+  view.consists = std::move(*consists);
+  for (const EditorConsist& consist : view.consists) {
+    if (consist.driven) view.drivenCaption = consist.caption;
+  }
+
+  session.loadedDisplayName = view.boxes[kBoxDisplayName];
+  session.loadedStartTime = stored;
+  session.isTimetable = view.timetable;
+  session.consistsChanged = false;
+  session.saved = false;
+  return view;
+}
+
+}  // namespace fennick

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+namespace fennick {
+
+// One opened scenario: what "Edit Selected Scenario" prepared, and the editor's change flags.
+// Texts are document bytes exactly as read; folders are path texts (UTF-8, "\" joined).
+struct ScenarioSession {
+  std::string routeFolder;     // RouteFolder
+  std::string scenarioFolder;  // ScenarioFolder
+
+  // IndexHead + ScenarioEntry + IndexTail is the route's index text as read.
+  std::string indexHead;
+  std::string scenarioEntry;
+  std::string indexTail;
+
+  std::string scenarioTextAsRead;  // ScenarioTextAsRead
+  std::string scenarioText;        // ScenarioText: the working copy the consist commands change
+
+  // Set by the editor load.
+  std::string loadedDisplayName;  // LoadedDisplayName, as shown (UTF-8)
+  std::string loadedStartTime;    // LoadedStartTime, the stored text as read
+  bool isTimetable = false;       // IsTimetable
+
+  bool consistsChanged = false;  // ConsistsChanged
+  bool saved = false;            // Saved
+};
+
+// The editor's twelve property boxes Text1(0) to Text1(11), as a person sees and types them
+// (UTF-8). Start time is the hhmm text of the box.
+enum PropertyBox : std::size_t {
+  kBoxDisplayName,
+  kBoxDescription,
+  kBoxBriefing,
+  kBoxStartTime,
+  kBoxDurationMins,
+  kBoxStartDay,
+  kBoxStartMonth,
+  kBoxStartYear,
+  kBoxSeason,
+  kBoxWeatherProvider,
+  kBoxWeatherProduct,
+  kBoxWeatherBlueprint,
+};
+inline constexpr std::size_t kPropertyBoxCount = 12;
+using PropertyBoxes = std::array<std::string, kPropertyBoxCount>;
+
+}  // namespace fennick

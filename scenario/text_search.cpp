@@ -1,0 +1,185 @@
+#include "scenario/text_search.h"
+
+#include <bit>
+#include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define FENNICK_HAVE_SSE2 1
+#endif
+
+namespace fennick {
+namespace {
+
+constexpr std::size_t kNoIndex = std::string_view::npos;
+
+constexpr bool IsAsciiLetter(unsigned char c) {
+  return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+
+constexpr unsigned char Fold(unsigned char c) {
+  return IsAsciiLetter(c) ? (c | 0x20) : c;
+}
+
+bool MatchesFrom(const char* at, std::string_view needle) {
+  for (std::size_t k = 0; k < needle.size(); ++k) {
+    if (Fold(static_cast<unsigned char>(at[k])) != Fold(static_cast<unsigned char>(needle[k]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// 0-based index of the first occurrence starting at or after `start`, or kNoIndex.
+// Candidates are filtered 16 at a time on the needle's first and last byte (both folded), so the
+// text is read about twice per byte however often '<' occurs; only survivors are compared in full.
+std::size_t FindFolded(std::string_view text, std::string_view needle, std::size_t start) {
+  const std::size_t m = needle.size();
+  if (m == 0 || start > text.size() || text.size() - start < m) return kNoIndex;
+  const std::size_t lastStart = text.size() - m;
+  const char* data = text.data();
+  const auto first = static_cast<unsigned char>(needle.front());
+  const auto last = static_cast<unsigned char>(needle.back());
+  std::size_t i = start;
+#ifdef FENNICK_HAVE_SSE2
+  const __m128i firstWanted = _mm_set1_epi8(static_cast<char>(Fold(first)));
+  const __m128i lastWanted = _mm_set1_epi8(static_cast<char>(Fold(last)));
+  const __m128i firstCase = _mm_set1_epi8(IsAsciiLetter(first) ? 0x20 : 0);
+  const __m128i lastCase = _mm_set1_epi8(IsAsciiLetter(last) ? 0x20 : 0);
+  while (i + 15 <= lastStart) {
+    const __m128i head =
+        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), firstCase);
+    const __m128i tail =
+        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + m - 1)), lastCase);
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
+        _mm_and_si128(_mm_cmpeq_epi8(head, firstWanted), _mm_cmpeq_epi8(tail, lastWanted))));
+    while (mask != 0) {
+      const std::size_t candidate = i + static_cast<std::size_t>(std::countr_zero(mask));
+      if (MatchesFrom(data + candidate, needle)) return candidate;
+      mask &= mask - 1;
+    }
+    i += 16;
+  }
+#endif
+  const unsigned char firstFolded = Fold(first);
+  for (; i <= lastStart; ++i) {
+    if (Fold(static_cast<unsigned char>(data[i])) == firstFolded && MatchesFrom(data + i, needle)) {
+      return i;
+    }
+  }
+  return kNoIndex;
+}
+
+}  // namespace
+
+Pos FindNoCase(std::string_view text, std::string_view needle, Pos from) {
+  if (from < 1 || from > text.size()) return kNotFound;
+  const std::size_t index = FindFolded(text, needle, IndexOf(from));
+  return index == kNoIndex ? kNotFound : PositionOf(index);
+}
+
+Pos FindLastNoCase(std::string_view text, std::string_view needle, Pos limit, Pos lowest) {
+  const std::size_t m = needle.size();
+  const std::size_t end = limit < text.size() ? limit : text.size();
+  if (m == 0 || end < m) return kNotFound;
+  const std::size_t lowestIndex = lowest < 1 ? 0 : IndexOf(lowest);
+  const unsigned char firstFolded = Fold(static_cast<unsigned char>(needle.front()));
+  for (std::size_t i = end - m + 1; i-- > lowestIndex;) {
+    if (Fold(static_cast<unsigned char>(text[i])) == firstFolded &&
+        MatchesFrom(text.data() + i, needle)) {
+      return PositionOf(i);
+    }
+  }
+  return kNotFound;
+}
+
+Pos FindChar(std::string_view text, char ch, Pos from) {
+  if (from < 1 || from > text.size()) return kNotFound;
+  const std::size_t start = IndexOf(from);
+  const void* hit = std::memchr(text.data() + start, ch, text.size() - start);
+  if (hit == nullptr) return kNotFound;
+  return PositionOf(static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()));
+}
+
+Pos FindCharBack(std::string_view text, char ch, Pos limit) {
+  if (limit < 1 || text.empty()) return kNotFound;
+  const std::size_t index = text.rfind(ch, IndexOf(limit));
+  return index == std::string_view::npos ? kNotFound : PositionOf(index);
+}
+
+Pos FindTagStart(std::string_view text, Pos from, std::string_view nextBytes) {
+  if (from < 1 || from > text.size() || nextBytes.empty()) return kNotFound;
+  const char* data = text.data();
+  const std::size_t size = text.size();
+  auto wanted = [&](std::size_t i) {
+    return data[i] == '<' && i + 1 < size &&
+           nextBytes.find(static_cast<char>(Fold(static_cast<unsigned char>(data[i + 1])))) !=
+               std::string_view::npos;
+  };
+  std::size_t i = IndexOf(from);
+#ifdef FENNICK_HAVE_SSE2
+  // Filter 16 positions at a time: '<' here and, after setting bit 0x20, a wanted byte next.
+  // Setting the bit folds letters but may also admit a few other bytes, so survivors are checked.
+  constexpr std::size_t kMaxNext = 8;
+  if (nextBytes.size() <= kMaxNext) {
+    __m128i next[kMaxNext];
+    for (std::size_t k = 0; k < nextBytes.size(); ++k) next[k] = _mm_set1_epi8(nextBytes[k]);
+    const __m128i open = _mm_set1_epi8('<');
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    while (i + 17 <= size) {
+      const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+      unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, open)));
+      if (mask != 0) {
+        const __m128i after =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1)), caseBit);
+        __m128i any = _mm_setzero_si128();
+        for (std::size_t k = 0; k < nextBytes.size(); ++k) {
+          any = _mm_or_si128(any, _mm_cmpeq_epi8(after, next[k]));
+        }
+        mask &= static_cast<unsigned>(_mm_movemask_epi8(any));
+        while (mask != 0) {
+          const std::size_t candidate = i + static_cast<std::size_t>(std::countr_zero(mask));
+          if (wanted(candidate)) return PositionOf(candidate);
+          mask &= mask - 1;
+        }
+      }
+      i += 16;
+    }
+  }
+#endif
+  for (; i < size; ++i) {
+    if (wanted(i)) return PositionOf(i);
+  }
+  return kNotFound;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && MatchesFrom(a.data(), b);
+}
+
+bool MatchesNoCaseAt(std::string_view text, std::size_t index, std::string_view needle) {
+  return index <= text.size() && text.size() - index >= needle.size() &&
+         MatchesFrom(text.data() + index, needle);
+}
+
+std::size_t ReplaceAllNoCase(std::string& text, std::string_view needle,
+                             std::string_view replacement) {
+  std::size_t hit = FindFolded(text, needle, 0);
+  if (hit == kNoIndex) return 0;
+  std::string result;
+  result.reserve(text.size());
+  std::size_t copied = 0;
+  std::size_t count = 0;
+  while (hit != kNoIndex) {
+    result.append(text, copied, hit - copied);
+    result.append(replacement);
+    copied = hit + needle.size();
+    ++count;
+    hit = FindFolded(text, needle, copied);
+  }
+  result.append(text, copied, std::string::npos);
+  text.swap(result);
+  return count;
+}
+
+}  // namespace fennick

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "scenario/position.h"
+
+namespace fennick {
+
+// Searches over document bytes. Letter case is folded for ASCII letters only: tag names are
+// ASCII, and bytes above 127 belong to texts in the document's own encoding, which are never
+// folded. An empty needle is never found.
+
+// First case-insensitive occurrence of `needle` beginning at or after `from`. A `from` below 1
+// or beyond the text gives 0.
+Pos FindNoCase(std::string_view text, std::string_view needle, Pos from);
+
+// Last case-insensitive occurrence of `needle` lying wholly within the first `limit` characters
+// and beginning at or after `lowest`. 0 when there is none.
+Pos FindLastNoCase(std::string_view text, std::string_view needle, Pos limit, Pos lowest = 1);
+
+// First `ch` at or after `from`; 0 when none or when `from` is out of range.
+Pos FindChar(std::string_view text, char ch, Pos from);
+
+// Last `ch` at or before `limit` (a limit beyond the text means the whole text).
+Pos FindCharBack(std::string_view text, char ch, Pos limit);
+
+// First "<" at or after `from` whose next byte, with ASCII letters folded to lower case, is one
+// of `nextBytes` (given in lower case). Lets a scan stop only at the tags it may want.
+Pos FindTagStart(std::string_view text, Pos from, std::string_view nextBytes);
+
+// ASCII case-insensitive equality.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// Whether `needle` occurs case-insensitively at 0-based `index` of `text`.
+bool MatchesNoCaseAt(std::string_view text, std::size_t index, std::string_view needle);
+
+// Replaces every case-insensitive occurrence of `needle`, left to right and without overlap, by
+// `replacement` in one pass. Returns the number replaced; the text is untouched when it is 0.
+std::size_t ReplaceAllNoCase(std::string& text, std::string_view needle,
+                             std::string_view replacement);
+
+}  // namespace fennick

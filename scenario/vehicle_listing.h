@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scenario/result.h"
+
+namespace fennick {
+
+// What the editor lists about one vehicle of a consist.
+struct VehicleFields {
+  std::string name;       // its "Name" text
+  std::string blueprint;  // the text of its attributed "<BlueprintID " element: the blueprint path
+  std::string flipped;    // its "Flipped" text
+  std::string preloaded;  // its "IsPreloaded" text
+  bool loadable = true;   // false when an "<InitialLevel/>" stands in its own block
+  bool operator==(const VehicleFields&) const = default;
+};
+
+// The vehicles of one consist's text, one for every "<Name" (any case, a prefix match) in
+// document order. A vehicle's other fields are the last such elements before its Name inside
+// its own block, which starts at its own "<cOwnedEntity"; a field its block lacks is empty, never
+// a neighbour's. The text is scanned once. Fails when a Name element has no closing tag.
+Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText);
+
+}  // namespace fennick

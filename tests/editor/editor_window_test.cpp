@@ -1,0 +1,77 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "bridge/converter.h"
+#include "bridge/paths.h"
+#include "browser/open_scenario.h"
+#include "tests/support/sample_install.h"
+#include "tests/support/scripted_dialogs.h"
+#include "ui/editor_window.h"
+#include "ui/vehicle_details_window.h"
+
+namespace fennick::ui {
+namespace {
+
+const QString kRoute = "2d9e6c38-5f1b-4a77-9c3e-8b1f0a6d4e21";  // Severn Vale Branch
+const std::string kMorningCoal = "0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301";
+
+class EditorWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(sample.ok()) << sample.error().toStdString();
+    state.settings.rsPath = sample.RsPath();
+  }
+  void TearDown() override { delete window.data(); }
+
+  void Open(const std::string& folder = kMorningCoal) {
+    const QString route = JoinPath(JoinPath(sample.RsPath(), "content\\Routes"), kRoute);
+    const Converter converter(sample.ProgramFolder(), sample.RsPath());
+    auto session = OpenScenario(converter, route,
+                                JoinPath(JoinPath(route, "Scenarios"), QString::fromStdString(folder)),
+                                folder);
+    ASSERT_TRUE(session.ok()) << session.error();
+    auto view = LoadEditor(*session);
+    ASSERT_TRUE(view.ok()) << view.error();
+    EditorWindow::Hooks hooks;
+    hooks.closeBrowser = [this] { ++browserClosed; };
+    window = new EditorWindow(state, dialogs, std::move(*session), *view, hooks);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+  }
+  template <class T>
+  T* Find(const char* name) {
+    T* widget = window->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+
+  test::SampleInstall sample;
+  AppState state{AppPaths(sample.ProgramFolder()), {}};
+  test::ScriptedDialogs dialogs;
+  QPointer<EditorWindow> window;
+  int browserClosed = 0;
+};
+
+TEST_F(EditorWindowTest, CaptionBoxesAndConsists) {
+  Open();
+  EXPECT_EQ(window->windowTitle(), "Scenario Editor  Version 1.0.45   Rail Simulator path in use is - " +
+                                       sample.RsPath());
+  EXPECT_EQ(Find<QLineEdit>("Text1_0")->text(), "Morning Coal Empties");
+  EXPECT_EQ(Find<QLineEdit>("Text1_3")->text(), "0700");
+  EXPECT_EQ(Find<QLineEdit>("Text1_3")->toolTip(), "Change the Start Time of the main Consist.");
+  EXPECT_TRUE(Find<QRadioButton>("Option2_0")->isChecked());
+  EXPECT_EQ(Find<QListWidget>("List1")->count(), 3);
+  EXPECT_FALSE(Find<QLabel>("Label3")->text().isEmpty());
+  EXPECT_FALSE(Find<QComboBox>("Combo1")->isVisible());
+}
+
+}  // namespace
+}  // namespace fennick::ui

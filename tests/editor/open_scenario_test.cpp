@@ -1,0 +1,89 @@
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "bridge/converter.h"
+#include "bridge/paths.h"
+#include "browser/open_scenario.h"
+#include "scenario/editor_load.h"
+#include "tests/support/sample_install.h"
+#include "tests/support/scripted_dialogs.h"
+
+namespace fennick {
+namespace {
+
+const QString kRoute = "2d9e6c38-5f1b-4a77-9c3e-8b1f0a6d4e21";  // Severn Vale Branch
+const std::string kMorningCoal = "0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301";
+const std::string kEvening = "1b7c9d20-3e4f-4a61-8d52-e9f0a1b2c3d4";
+
+class OpenScenarioTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(sample.ok()) << sample.error().toStdString();
+    qunsetenv("FENNICK_SERZ_FAIL");
+  }
+  void TearDown() override { qunsetenv("FENNICK_SERZ_FAIL"); }
+  QString RouteFolder() const {
+    return JoinPath(JoinPath(sample.RsPath(), "content\\Routes"), kRoute);
+  }
+  Result<ScenarioSession> Open(const std::string& folder) const {
+    const Converter converter(sample.ProgramFolder(), sample.RsPath());
+    return OpenScenario(converter, RouteFolder(),
+                        JoinPath(JoinPath(RouteFolder(), "Scenarios"), QString::fromStdString(folder)),
+                        folder);
+  }
+  test::SampleInstall sample;
+};
+
+TEST_F(OpenScenarioTest, EntryAndDocumentOfTheChosenScenario) {
+  auto session = Open(kEvening);
+  ASSERT_TRUE(session.ok()) << session.error();
+  const QByteArray index =
+      test::DecodeBin(sample.Path("Content/Routes/" + kRoute + "/Scenarios.bin"));
+  EXPECT_EQ(QByteArray::fromStdString(session->indexHead + session->scenarioEntry + session->indexTail),
+            index);
+  EXPECT_EQ(session->scenarioEntry.rfind("<cScenarioProperties", 0), 0u);
+  EXPECT_NE(session->scenarioEntry.find(kEvening), std::string::npos);
+  EXPECT_EQ(session->scenarioEntry.find(kMorningCoal), std::string::npos);
+  EXPECT_EQ(QByteArray::fromStdString(session->scenarioTextAsRead),
+            test::DecodeBin(sample.Path("Content/Routes/" + kRoute + "/Scenarios/" +
+                                        QString::fromStdString(kEvening) + "/Scenario.bin")));
+  EXPECT_EQ(session->scenarioText, session->scenarioTextAsRead);
+
+  auto view = LoadEditor(*session);
+  ASSERT_TRUE(view.ok()) << view.error();
+  EXPECT_EQ(view->boxes[kBoxDisplayName], "Evening Commuters");
+  EXPECT_EQ(view->boxes[kBoxStartTime], "1730");
+  EXPECT_TRUE(view->timetable);
+  EXPECT_FALSE(view->drivenCaption.empty());
+}
+
+TEST_F(OpenScenarioTest, FailedConversionsOpenNothing) {
+  for (const char* fault : {"exit:Scenarios.bin", "silent:Scenarios.bin", "exit:Scenario.bin",
+                            "silent:Scenario.bin"}) {
+    qputenv("FENNICK_SERZ_FAIL", fault);
+    auto session = Open(kMorningCoal);
+    EXPECT_FALSE(session.ok()) << fault;
+    if (!session.ok()) {
+      EXPECT_NE(session.error().find("serz.exe"), std::string::npos) << session.error();
+    }
+  }
+}
+
+TEST_F(OpenScenarioTest, ScenarioNotInTheIndexIsReported) {
+  auto session = Open("12345678-0000-0000-0000-000000000000");
+  ASSERT_FALSE(session.ok());
+  EXPECT_NE(session.error().find("not listed"), std::string::npos) << session.error();
+}
+
+TEST(ChooseScenarioToOpen, MessagesForNoRowsAndNoSelection) {
+  test::ScriptedDialogs dialogs;
+  EXPECT_FALSE(ChooseScenarioToOpen({}, {0}, dialogs));
+  EXPECT_FALSE(ChooseScenarioToOpen({"a", "b"}, {}, dialogs));
+  EXPECT_EQ(dialogs.Messages(),
+            (std::vector<std::string>{"No Scenarios were found.", "You have not selected a Scenario?"}));
+  EXPECT_EQ(ChooseScenarioToOpen({"a", "b", "c"}, {1, 2}, dialogs), 1);
+}
+
+}  // namespace
+}  // namespace fennick
