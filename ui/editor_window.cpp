@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -30,14 +31,16 @@ namespace fennick::ui {
 namespace {
 
 const char* const kBoxCaptions[kPropertyBoxCount] = {
-    "Display Name:", "Description",      "Briefing",        "Start Time (24 hour)",
-    "Duration (mins)", "Start Day",      "Start Month",     "Start Year",
-    "Season",        "Weather Provider", "Weather Product", "Weather Blueprint"};
+    "Display Name:",   "Description",      "Briefing",        "Start Time (24 hour)",
+    "Duration (mins)", "Start Day",        "Start Month",     "Start Year",
+    "Season",          "Weather Provider", "Weather Product", "Weather Blueprint"};
 
 const char* const kStockKinds[8] = {"Diesel",  "Electric", "Steam", "Passenger",
                                     "Freight", "Tender",   "DMU",   "EMU"};
 
-QString Shown(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString Shown(const std::string& utf8) {
+  return QString::fromStdString(utf8);
+}
 
 QTreeView* FolderTree(QFileSystemModel* model, const char* name, QWidget* parent) {
   auto* tree = new QTreeView(parent);
@@ -48,12 +51,20 @@ QTreeView* FolderTree(QFileSystemModel* model, const char* name, QWidget* parent
   return tree;
 }
 
+// Opens the tree down to the folder and makes it the current one.
 void ShowFolderIn(QTreeView* tree, QFileSystemModel* model, const QString& folder) {
   const QModelIndex index = model->index(folder);
   if (!index.isValid()) return;
+  for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) tree->expand(up);
   tree->setCurrentIndex(index);
   tree->expand(index);
   tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+// Both folder lists browse the simulator's Assets folder.
+void RootAt(QTreeView* tree, QFileSystemModel* model, const QString& folder) {
+  const QModelIndex root = model->index(folder);
+  if (root.isValid()) tree->setRootIndex(root);
 }
 
 }  // namespace
@@ -71,7 +82,8 @@ EditorWindow::EditorWindow(AppState& state, Dialogs& dialogs, ScenarioSession se
 
   folderModel_ = new QFileSystemModel(this);
   folderModel_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  folderModel_->setRootPath(QDir::rootPath());
+  const QString assets = NativePath(JoinPath(state_.settings.rsPath, "Assets"));
+  folderModel_->setRootPath(assets);
 
   scenarioFrame_ = BuildScenarioFrame(view);
   consistsFrame_ = BuildConsistsFrame(view);
@@ -91,7 +103,8 @@ EditorWindow::EditorWindow(AppState& state, Dialogs& dialogs, ScenarioSession se
   columns->addWidget(selectedFrame_, 375);
   columns->addWidget(stockFrame_, 375);
   setCentralWidget(central);
-  resize(1500, 760);
+  const QRect screenSpace = screen()->availableGeometry();
+  resize(std::min(1500, screenSpace.width()), std::min(800, screenSpace.height()));
 }
 
 EditorWindow::~EditorWindow() {
@@ -180,7 +193,7 @@ QGroupBox* EditorWindow::BuildScenarioFrame(const EditorView& view) {
   buttons->addWidget(exit, 2, 0);
   grid->addLayout(buttons, row++, 0, 1, 2);
   grid->setRowStretch(row, 1);
-  frame->setFixedWidth(390);
+  frame->setFixedWidth(370);
   return frame;
 }
 
@@ -221,7 +234,8 @@ QGroupBox* EditorWindow::BuildSelectedConsistFrame() {
     const char* tooltip;
   };
   const Spec specs[] = {
-      {"Command10", "Swap Selected Item(s)", "Just Swap Selected Item with one from Available Stock."},
+      {"Command10", "Swap Selected Item(s)",
+       "Just Swap Selected Item with one from Available Stock."},
       {"Command7", "Swap All Identical Stock",
        "Swap ALL this type of stock in this consist with one from Available Stock (all items with "
        "same name will change)"},
@@ -248,6 +262,7 @@ QGroupBox* EditorWindow::BuildWeatherFrame() {
   auto* frame = new QGroupBox(tr("Select Weather Here if Required."), this);
   frame->setObjectName("Frame1");
   weatherFolders_ = FolderTree(folderModel_, "Dir1", frame);
+  RootAt(weatherFolders_, folderModel_, folderModel_->rootPath());
   weatherFiles_ = new QListWidget(frame);
   weatherFiles_->setObjectName("File1");
   auto* set = MakeButton("Command3", tr("Set Weather"),
@@ -260,10 +275,10 @@ QGroupBox* EditorWindow::BuildWeatherFrame() {
   connect(weatherFolders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& index) { ShowWeatherFiles(folderModel_->filePath(index)); });
 
-  const QString weather = JoinPath(
-      JoinPath(JoinPath(JoinPath(state_.settings.rsPath, "Assets"), lineBoxes_[kBoxWeatherProvider]->text()),
-               lineBoxes_[kBoxWeatherProduct]->text()),
-      "Weather");
+  const QString weather = JoinPath(JoinPath(JoinPath(JoinPath(state_.settings.rsPath, "Assets"),
+                                                     lineBoxes_[kBoxWeatherProvider]->text()),
+                                            lineBoxes_[kBoxWeatherProduct]->text()),
+                                   "Weather");
   ShowWeatherFiles(NativePath(weather));
   ShowFolderIn(weatherFolders_, folderModel_, NativePath(weather));
   return frame;
@@ -278,11 +293,12 @@ QGroupBox* EditorWindow::BuildStockFrame() {
     auto* option = new QRadioButton(tr(kStockKinds[i]), frame);
     option->setObjectName(QString("Option1_%1").arg(i));
     stockKinds_->addButton(option, i);
-    kinds->addWidget(option, i / 4, i % 4);
+    kinds->addWidget(option, i / 3, i % 3);
   }
   auto* heading = new QLabel(tr("Select RailVehicles Folder"), frame);
   heading->setObjectName("Label4");
   stockFolders_ = FolderTree(folderModel_, "Dir2", frame);
+  RootAt(stockFolders_, folderModel_, folderModel_->rootPath());
   stockFolders_->setToolTip(tr("Select the RailVehicles folder you wish to list stock from."));
   auto* find = MakeButton("Command6", tr("Find Available Rolling-Stock"),
                           tr("List all stock of type selected below."));

@@ -6,8 +6,8 @@
 #include "app/app_state.h"
 #include "ui/busy_guard.h"
 #include "ui/folder_picker.h"
-#include "ui/qt_dialogs.h"
 #include "ui/program_windows.h"
+#include "ui/qt_dialogs.h"
 #include "ui/startup_window.h"
 
 int main(int argc, char** argv) {

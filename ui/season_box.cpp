@@ -1,8 +1,8 @@
 #include "ui/season_box.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QAbstractItemView>
 #include <QLineEdit>
 
 namespace fennick::ui {

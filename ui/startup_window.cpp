@@ -39,7 +39,7 @@ StartupWindow::StartupWindow(AppState& state, Dialogs& dialogs, Actions actions,
   subtitle->setWordWrap(true);
   auto* image = new QLabel(central);
   image->setObjectName("Image1");
-  image->setPixmap(TrainPicture(QSize(360, 120)));
+  image->setPixmap(TrainPicture(QSize(640, 150)));
 
   auto* start = new QPushButton(tr("Start"), central);
   start->setObjectName("Command1");

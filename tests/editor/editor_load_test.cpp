@@ -24,9 +24,9 @@ ScenarioSession Session(const std::string& entry, const std::string& document) {
 
 TEST(EditorLoad, StartTimeShownAsHoursAndMinutes) {
   const std::pair<const char*, const char*> cases[] = {
-      {"0", "0000"},         {"3600", "0100"},      {"25200", "0700"}, {"19800.0000", "0530"},
-      {"27900.0000", "0745"}, {"86340", "2359"},    {"86400", "2400"}, {"27930", "0746"},
-      {"28770", "0760"},
+      {"0", "0000"},          {"3600", "0100"},       {"25200", "0700"},
+      {"19800.0000", "0530"}, {"27900.0000", "0745"}, {"86340", "2359"},
+      {"86400", "2400"},      {"27930", "0746"},      {"28770", "0760"},
   };
   for (const auto& [stored, shown] : cases) {
     ScenarioSession session = Session(Entry(stored), Document(""));
@@ -38,19 +38,29 @@ TEST(EditorLoad, StartTimeShownAsHoursAndMinutes) {
 }
 
 TEST(EditorLoad, BoxesInTheirOrder) {
-  ScenarioSession session = Session(Entry("25200", "eStandardScenarioClass", "Caf\xC3\xA9 run"), Document(""));
+  ScenarioSession session =
+      Session(Entry("25200", "eStandardScenarioClass", "Caf\xC3\xA9 run"), Document(""));
   auto view = LoadEditor(session);
   ASSERT_TRUE(view.ok()) << view.error();
-  const PropertyBoxes expected = {"Caf\xC3\xA9 run", "Desc", "Brief", "0700", "60", "4", "7", "1985",
-                                  "SEASON_SUMMER", "Kuju", "RailSimulator", "Weather\\Clear.xml"};
+  const PropertyBoxes expected = {"Caf\xC3\xA9 run",
+                                  "Desc",
+                                  "Brief",
+                                  "0700",
+                                  "60",
+                                  "4",
+                                  "7",
+                                  "1985",
+                                  "SEASON_SUMMER",
+                                  "Kuju",
+                                  "RailSimulator",
+                                  "Weather\\Clear.xml"};
   EXPECT_EQ(view->boxes, expected);
   EXPECT_EQ(session.loadedDisplayName, "Caf\xC3\xA9 run");
 }
 
 TEST(EditorLoad, TimetableInAnyCase) {
-  const std::pair<const char*, bool> cases[] = {{"eTimeTableScenarioClass", true},
-                                                {"TIMETABLE", true},
-                                                {"eStandardScenarioClass", false}};
+  const std::pair<const char*, bool> cases[] = {
+      {"eTimeTableScenarioClass", true}, {"TIMETABLE", true}, {"eStandardScenarioClass", false}};
   for (const auto& [scenarioClass, timetable] : cases) {
     ScenarioSession session = Session(Entry("0", scenarioClass), Document(""));
     session.isTimetable = !timetable;
@@ -65,11 +75,11 @@ TEST(EditorLoad, TimetableInAnyCase) {
 }
 
 TEST(EditorLoad, ConsistsCaptionsAndTheDrivenOne) {
-  const std::string document = Document(
-      Consist(Service("Up goods"), "0", Vehicle({"Van A"}) + Vehicle({"Van B"})) +
-      Consist("", "0", Vehicle({"Loose wagon"})) +
-      Consist(Service("", "Train du matin"), "1.0000", Vehicle({"Loco", "1"})) +
-      Consist(Service("Empty"), "0", ""));
+  const std::string document =
+      Document(Consist(Service("Up goods"), "0", Vehicle({"Van A"}) + Vehicle({"Van B"})) +
+               Consist("", "0", Vehicle({"Loose wagon"})) +
+               Consist(Service("", "Train du matin"), "1.0000", Vehicle({"Loco", "1"})) +
+               Consist(Service("Empty"), "0", ""));
   ScenarioSession session = Session(Entry("0"), document);
   auto view = LoadEditor(session);
   ASSERT_TRUE(view.ok()) << view.error();
@@ -86,10 +96,10 @@ TEST(EditorLoad, ConsistsCaptionsAndTheDrivenOne) {
 }
 
 TEST(EditorLoad, InitialLevelBelongsToItsOwnVehicleOnly) {
-  const std::string document = Document(Consist(
-      Service("Mixed"), "1",
-      Vehicle({"Tank", "0", "eTrue", false}) + Vehicle({"Flat", "0", "eFalse", true}) +
-          Vehicle({"Van", "0", "eFalse", false})));
+  const std::string document = Document(Consist(Service("Mixed"), "1",
+                                                Vehicle({"Tank", "0", "eTrue", false}) +
+                                                    Vehicle({"Flat", "0", "eFalse", true}) +
+                                                    Vehicle({"Van", "0", "eFalse", false})));
   ScenarioSession session = Session(Entry("0"), document);
   auto view = LoadEditor(session);
   ASSERT_TRUE(view.ok());
@@ -103,7 +113,8 @@ TEST(EditorLoad, InitialLevelBelongsToItsOwnVehicleOnly) {
 
 TEST(EditorLoad, MoreConsistsThanAnyFixedTable) {
   std::string consists;
-  for (int i = 0; i < 620; ++i) consists += Consist(Service("T" + std::to_string(i)), "0", Vehicle({"V"}));
+  for (int i = 0; i < 620; ++i)
+    consists += Consist(Service("T" + std::to_string(i)), "0", Vehicle({"V"}));
   ScenarioSession session = Session(Entry("0"), Document(consists));
   auto view = LoadEditor(session);
   ASSERT_TRUE(view.ok());
@@ -113,7 +124,8 @@ TEST(EditorLoad, MoreConsistsThanAnyFixedTable) {
 
 TEST(EditorLoad, BrokenEntryOrDocumentIsReportedAndLeavesTheSession) {
   std::string noSeason = Entry("0");
-  noSeason.erase(noSeason.find("<Season"), noSeason.find("</Season>") + 9 - noSeason.find("<Season"));
+  noSeason.erase(noSeason.find("<Season"),
+                 noSeason.find("</Season>") + 9 - noSeason.find("<Season"));
   ScenarioSession session = Session(noSeason, Document(""));
   session.loadedDisplayName = "before";
   auto view = LoadEditor(session);

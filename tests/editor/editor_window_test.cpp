@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "bridge/converter.h"
 #include "bridge/paths.h"
@@ -34,9 +34,9 @@ class EditorWindowTest : public ::testing::Test {
   void Open(const std::string& folder = kMorningCoal) {
     const QString route = JoinPath(JoinPath(sample.RsPath(), "content\\Routes"), kRoute);
     const Converter converter(sample.ProgramFolder(), sample.RsPath());
-    auto session = OpenScenario(converter, route,
-                                JoinPath(JoinPath(route, "Scenarios"), QString::fromStdString(folder)),
-                                folder);
+    auto session = OpenScenario(
+        converter, route, JoinPath(JoinPath(route, "Scenarios"), QString::fromStdString(folder)),
+        folder);
     ASSERT_TRUE(session.ok()) << session.error();
     auto view = LoadEditor(*session);
     ASSERT_TRUE(view.ok()) << view.error();
@@ -62,8 +62,8 @@ class EditorWindowTest : public ::testing::Test {
 
 TEST_F(EditorWindowTest, CaptionBoxesAndConsists) {
   Open();
-  EXPECT_EQ(window->windowTitle(), "Scenario Editor  Version 1.0.45   Rail Simulator path in use is - " +
-                                       sample.RsPath());
+  EXPECT_EQ(window->windowTitle(),
+            "Scenario Editor  Version 1.0.45   Rail Simulator path in use is - " + sample.RsPath());
   EXPECT_EQ(Find<QLineEdit>("Text1_0")->text(), "Morning Coal Empties");
   EXPECT_EQ(Find<QLineEdit>("Text1_3")->text(), "0700");
   EXPECT_EQ(Find<QLineEdit>("Text1_3")->toolTip(), "Change the Start Time of the main Consist.");

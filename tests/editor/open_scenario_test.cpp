@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "bridge/converter.h"
 #include "bridge/paths.h"
@@ -28,9 +28,9 @@ class OpenScenarioTest : public ::testing::Test {
   }
   Result<ScenarioSession> Open(const std::string& folder) const {
     const Converter converter(sample.ProgramFolder(), sample.RsPath());
-    return OpenScenario(converter, RouteFolder(),
-                        JoinPath(JoinPath(RouteFolder(), "Scenarios"), QString::fromStdString(folder)),
-                        folder);
+    return OpenScenario(
+        converter, RouteFolder(),
+        JoinPath(JoinPath(RouteFolder(), "Scenarios"), QString::fromStdString(folder)), folder);
   }
   test::SampleInstall sample;
 };
@@ -40,8 +40,9 @@ TEST_F(OpenScenarioTest, EntryAndDocumentOfTheChosenScenario) {
   ASSERT_TRUE(session.ok()) << session.error();
   const QByteArray index =
       test::DecodeBin(sample.Path("Content/Routes/" + kRoute + "/Scenarios.bin"));
-  EXPECT_EQ(QByteArray::fromStdString(session->indexHead + session->scenarioEntry + session->indexTail),
-            index);
+  EXPECT_EQ(
+      QByteArray::fromStdString(session->indexHead + session->scenarioEntry + session->indexTail),
+      index);
   EXPECT_EQ(session->scenarioEntry.rfind("<cScenarioProperties", 0), 0u);
   EXPECT_NE(session->scenarioEntry.find(kEvening), std::string::npos);
   EXPECT_EQ(session->scenarioEntry.find(kMorningCoal), std::string::npos);
@@ -59,8 +60,8 @@ TEST_F(OpenScenarioTest, EntryAndDocumentOfTheChosenScenario) {
 }
 
 TEST_F(OpenScenarioTest, FailedConversionsOpenNothing) {
-  for (const char* fault : {"exit:Scenarios.bin", "silent:Scenarios.bin", "exit:Scenario.bin",
-                            "silent:Scenario.bin"}) {
+  for (const char* fault :
+       {"exit:Scenarios.bin", "silent:Scenarios.bin", "exit:Scenario.bin", "silent:Scenario.bin"}) {
     qputenv("FENNICK_SERZ_FAIL", fault);
     auto session = Open(kMorningCoal);
     EXPECT_FALSE(session.ok()) << fault;
@@ -80,8 +81,8 @@ TEST(ChooseScenarioToOpen, MessagesForNoRowsAndNoSelection) {
   test::ScriptedDialogs dialogs;
   EXPECT_FALSE(ChooseScenarioToOpen({}, {0}, dialogs));
   EXPECT_FALSE(ChooseScenarioToOpen({"a", "b"}, {}, dialogs));
-  EXPECT_EQ(dialogs.Messages(),
-            (std::vector<std::string>{"No Scenarios were found.", "You have not selected a Scenario?"}));
+  EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"No Scenarios were found.",
+                                                          "You have not selected a Scenario?"}));
   EXPECT_EQ(ChooseScenarioToOpen({"a", "b", "c"}, {1, 2}, dialogs), 1);
 }
 
