@@ -1,6 +1,7 @@
 #include "browser/open_scenario.h"
 
 #include "bridge/paths.h"
+#include "browser/simulator_folders.h"
 #include "scenario/tag_scan.h"
 
 namespace fennick {
@@ -52,6 +53,26 @@ Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& 
   session.scenarioTextAsRead = std::move(*document);
   session.scenarioText = session.scenarioTextAsRead;
   return session;
+}
+
+Result<OpenedScenario> OpenListedScenario(const AppState& state, browser::BrowserState& browser,
+                                          int row) {
+  if (row < 0 || std::size_t(row) >= browser.scenarioIds.size()) {
+    return Error{"You have not selected a Scenario?"};
+  }
+  const std::string& folderName = browser.scenarioIds[std::size_t(row)];
+  const QString routeFolder = browser.listedRouteFolder;
+  const QString scenarioFolder =
+      browser::ScenarioFolderPath(routeFolder, folderName, browser.scenariosEncoding);
+  const Converter converter(state.paths.ProgramFolder(), state.settings.rsPath);
+  auto session = OpenScenario(converter, routeFolder, scenarioFolder, folderName);
+  if (!session) return Error{session.error()};
+  auto view = LoadEditor(*session);
+  if (!view) return Error{view.error()};
+  browser.routeFolder = routeFolder;
+  browser.scenarioFolder = scenarioFolder;
+  browser.scenariosText = session->indexHead + session->scenarioEntry + session->indexTail;
+  return OpenedScenario{std::move(*session), std::move(*view)};
 }
 
 std::optional<int> ChooseScenarioToOpen(const std::vector<std::string>& scenarioIds,

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "app/app_state.h"
 #include "app/dialogs.h"
 #include "bridge/converter.h"
+#include "browser/browser_state.h"
+#include "scenario/editor_load.h"
 #include "scenario/editor_session.h"
 #include "scenario/result.h"
 
@@ -26,6 +29,17 @@ Result<IndexCut> CutScenarioEntry(const std::string& scenariosText, const std::s
 // Any failure (a failed conversion, an entry not in the index) is an error and nothing opens.
 Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& routeFolder,
                                      const QString& scenarioFolder, const std::string& folderName);
+
+// A scenario opened for editing and loaded: what the editor window shows.
+struct OpenedScenario {
+  ScenarioSession session;
+  EditorView view;
+};
+
+// Opens row `row` of the last scenario listing and runs the editor load; on success the
+// browser's state names the route and scenario being edited and holds the index text.
+Result<OpenedScenario> OpenListedScenario(const AppState& state, browser::BrowserState& browser,
+                                          int row);
 
 // The checks in front of the opening, with their messages: the listed rows and the selected
 // ones (lowest first). Returns the row to open, or nothing after a message.

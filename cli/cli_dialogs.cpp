@@ -15,8 +15,9 @@ std::string OneLine(const std::string& text) {
   return line;
 }
 
-void CliDialogs::ShowMessage(const std::string& text, MessageIcon, const std::string&) {
+void CliDialogs::ShowMessage(const std::string& text, MessageIcon icon, const std::string&) {
   ++messages_;
+  if (icon == MessageIcon::Exclamation) ++warnings_;
   err_ << OneLine(text) << '\n';
 }
 

@@ -20,6 +20,8 @@ class CliDialogs : public Dialogs {
 
   bool Stopped() const { return stopped_; }
   bool MessagesShown() const { return messages_ > 0; }
+  // Refusals and warnings shown so far (messages with the exclamation icon).
+  int Warnings() const { return warnings_; }
   // The answer AskText gives next (the command line supplies it up front).
   void SetTextAnswer(std::optional<std::string> answer) { textAnswer_ = std::move(answer); }
 
@@ -30,6 +32,7 @@ class CliDialogs : public Dialogs {
   bool answerYes_;
   bool stopped_ = false;
   int messages_ = 0;
+  int warnings_ = 0;
   std::optional<std::string> textAnswer_;
 };
 

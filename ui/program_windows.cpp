@@ -1,9 +1,6 @@
 #include "ui/program_windows.h"
 
-#include "bridge/converter.h"
 #include "browser/open_scenario.h"
-#include "browser/simulator_folders.h"
-#include "scenario/editor_load.h"
 #include "ui/editor_window.h"
 #include "ui/routes_window.h"
 
@@ -21,31 +18,19 @@ void ProgramWindows::EditScenario(const std::vector<int>& selectedRows) {
   // One editor at a time: the open one goes first, with its question about unsaved changes.
   if (editor_ && !editor_->Dismiss()) return;
 
-  const std::string& folderName = browser_.scenarioIds[std::size_t(*row)];
-  const QString routeFolder = browser_.listedRouteFolder;
-  const QString scenarioFolder =
-      browser::ScenarioFolderPath(routeFolder, folderName, browser_.scenariosEncoding);
-  const Converter converter(state_.paths.ProgramFolder(), state_.settings.rsPath);
-  auto session = OpenScenario(converter, routeFolder, scenarioFolder, folderName);
-  if (!session) {
-    dialogs_.ShowMessage(session.error());
+  auto opened = OpenListedScenario(state_, browser_, *row);
+  if (!opened) {
+    dialogs_.ShowMessage(opened.error());
     return;
   }
-  auto view = LoadEditor(*session);
-  if (!view) {
-    dialogs_.ShowMessage(view.error());
-    return;
-  }
-  browser_.routeFolder = routeFolder;
-  browser_.scenarioFolder = scenarioFolder;
-  browser_.scenariosText = session->indexHead + session->scenarioEntry + session->indexTail;
 
   EditorWindow::Hooks hooks;
   hooks.closeBrowser = [this] {
     if (routes_) routes_->close();
   };
   hooks.reloadBrowser = [this] { OpenBrowser(); };
-  editor_ = new EditorWindow(state_, dialogs_, std::move(*session), *view, std::move(hooks));
+  editor_ = new EditorWindow(state_, dialogs_, std::move(opened->session), opened->view,
+                             std::move(hooks));
   editor_->show();
 }
 
