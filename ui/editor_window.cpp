@@ -35,9 +35,6 @@ const char* const kBoxCaptions[kPropertyBoxCount] = {
     "Duration (mins)", "Start Day",        "Start Month",     "Start Year",
     "Season",          "Weather Provider", "Weather Product", "Weather Blueprint"};
 
-const char* const kStockKinds[8] = {"Diesel",  "Electric", "Steam", "Passenger",
-                                    "Freight", "Tender",   "DMU",   "EMU"};
-
 QString Shown(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
@@ -69,11 +66,13 @@ void RootAt(QTreeView* tree, QFileSystemModel* model, const QString& folder) {
 
 }  // namespace
 
-EditorWindow::EditorWindow(AppState& state, Dialogs& dialogs, ScenarioSession session,
-                           const EditorView& view, Hooks hooks, QWidget* parent)
+EditorWindow::EditorWindow(AppState& state, Dialogs& dialogs, StockRun& stockRun,
+                           ScenarioSession session, const EditorView& view, Hooks hooks,
+                           QWidget* parent)
     : QMainWindow(parent),
       state_(state),
       dialogs_(dialogs),
+      stockRun_(stockRun),
       session_(std::move(session)),
       hooks_(std::move(hooks)) {
   setObjectName("frmFennick");
@@ -290,7 +289,8 @@ QGroupBox* EditorWindow::BuildStockFrame() {
   stockKinds_ = new QButtonGroup(frame);
   auto* kinds = new QGridLayout;
   for (int i = 0; i < 8; ++i) {
-    auto* option = new QRadioButton(tr(kStockKinds[i]), frame);
+    const std::string_view kind = kStockKinds[std::size_t(i)];
+    auto* option = new QRadioButton(QString::fromUtf8(kind.data(), qsizetype(kind.size())), frame);
     option->setObjectName(QString("Option1_%1").arg(i));
     stockKinds_->addButton(option, i);
     kinds->addWidget(option, i / 3, i % 3);

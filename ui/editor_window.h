@@ -8,6 +8,9 @@
 
 #include "app/app_state.h"
 #include "app/dialogs.h"
+#include "consist/classification_cache.h"
+#include "consist/stock_catalogue.h"
+#include "consist/uniform_source.h"
 #include "scenario/editor_load.h"
 #include "scenario/editor_session.h"
 
@@ -38,11 +41,30 @@ class EditorWindow : public QMainWindow {
     std::function<void()> reloadBrowser;  // after a save: a new browser, freshly loaded
   };
 
-  EditorWindow(AppState& state, Dialogs& dialogs, ScenarioSession session, const EditorView& view,
-               Hooks hooks, QWidget* parent = nullptr);
+  // What lives for the whole run around the available stock.
+  struct StockRun {
+    ClassificationCache cache;
+    UnseededUniformSource random;
+    bool anyFolderAccepted = false;
+  };
+
+  EditorWindow(AppState& state, Dialogs& dialogs, StockRun& stockRun, ScenarioSession session,
+               const EditorView& view, Hooks hooks, QWidget* parent = nullptr);
   ~EditorWindow() override;
 
   static inline const QString kCaption = QStringLiteral("Scenario Editor");
+
+  // The consist buttons, in the order of the Selected Consist frame.
+  enum ConsistCommand {
+    kSwapSelected,
+    kSwapAll,
+    kDuplicate,
+    kDuplicateAtRear,
+    kDelete,
+    kDriveIt,
+    kLoad,
+    kUnload
+  };
 
   ScenarioSession& Session() { return session_; }
   // The twelve boxes as they read now.
@@ -82,12 +104,14 @@ class EditorWindow : public QMainWindow {
   void GatherStock();
   void RunConsistCommand(int command);
 
-  // After a consist command: the consist list, driven label and vehicle list from the document.
-  void RefreshFromDocument(int keepVehicleRow = -1);
+  // After a consist command: the vehicle list as the document now holds it.
+  void RefreshVehicles(int keepVehicleRow);
   void CloseForGood();
 
   AppState& state_;
   Dialogs& dialogs_;
+  StockRun& stockRun_;
+  StockCatalogue catalogue_;
   ScenarioSession session_;
   Hooks hooks_;
   bool closingApproved_ = false;

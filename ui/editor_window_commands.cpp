@@ -5,11 +5,25 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QButtonGroup>
+#include <QFileSystemModel>
+#include <QTreeView>
+#include <algorithm>
+
+#include "bridge/converter.h"
+#include "consist/delete_item.h"
+#include "consist/drive_it.h"
+#include "consist/duplicate_item.h"
+#include "consist/load_wagons.h"
+#include "consist/stock_gatherer.h"
+#include "consist/swap_all.h"
+#include "consist/swap_selected.h"
 #include "consist/weather.h"
 #include "persist/clone_scenario.h"
 #include "persist/launch.h"
 #include "persist/save_scenario.h"
 #include "ui/editor_window.h"
+#include "ui/gather_progress_dialog.h"
 
 namespace fennick::ui {
 
@@ -59,7 +73,76 @@ void EditorWindow::RunSimulatorProgram(int which) {
   CloseForGood();
 }
 
-void EditorWindow::GatherStock() {}
-void EditorWindow::RunConsistCommand(int) {}
+void EditorWindow::GatherStock() {
+  std::optional<std::string> kind;
+  if (const int option = stockKinds_->checkedId(); option >= 0) {
+    kind = std::string(kStockKinds[std::size_t(option)]);
+  }
+  const QString folder = folderModel_->filePath(stockFolders_->currentIndex());
+  stock_->clear();
+  const Converter converter(state_.paths.ProgramFolder(), state_.settings.rsPath);
+  const StockGatherer gatherer(converter, stockRun_.cache);
+  catalogue_.anyFolderAccepted = stockRun_.anyFolderAccepted;
+  {
+    GatherProgressDialog progress(this);
+    gatherer.Gather(folder, kind, catalogue_, dialogs_, &progress);
+  }
+  stockRun_.anyFolderAccepted = catalogue_.anyFolderAccepted;
+  for (const StockEntry& entry : catalogue_.entries)
+    stock_->addItem(QString::fromStdString(entry.name));
+}
+
+void EditorWindow::RunConsistCommand(int command) {
+  const int consistRow = consists_->currentRow();
+  if (consistRow < 0) {
+    dialogs_.ShowMessage("Choose a consist in the Consists list first.");
+    return;
+  }
+  const std::size_t m = std::size_t(consistRow);
+  const int currentRow = vehicles_->currentRow();
+  const std::optional<std::size_t> current =
+      currentRow >= 0 ? std::optional<std::size_t>(currentRow) : std::nullopt;
+  std::vector<std::size_t> selected;
+  for (const QListWidgetItem* item : vehicles_->selectedItems()) {
+    selected.push_back(std::size_t(vehicles_->row(item)));
+  }
+  std::sort(selected.begin(), selected.end());
+  const int stockRow = stock_->currentRow();
+  const std::optional<std::size_t> chosenStock =
+      stockRow >= 0 ? std::optional<std::size_t>(stockRow) : std::nullopt;
+  const Converter converter(state_.paths.ProgramFolder(), state_.settings.rsPath);
+  const StockSource source{converter, state_.settings.rsPath, stockRun_.random};
+
+  std::string& text = session_.scenarioText;
+  ConsistOutcome outcome;
+  switch (command) {
+    case kSwapSelected:
+      outcome = SwapSelectedItems(text, m, selected, catalogue_, chosenStock, source, dialogs_);
+      break;
+    case kSwapAll:
+      outcome = SwapAllIdenticalStock(text, m, current, catalogue_, chosenStock, source, dialogs_);
+      break;
+    case kDuplicate:
+      outcome = DuplicateItem(text, m, current, dialogs_);
+      break;
+    case kDuplicateAtRear:
+      outcome = DuplicateAtRear(text, m, current, dialogs_);
+      break;
+    case kDelete:
+      outcome = DeleteItem(text, m, current, dialogs_);
+      break;
+    case kDriveIt:
+      outcome = DriveIt(text, m, current, dialogs_);
+      break;
+    case kLoad:
+    case kUnload:
+      outcome = LoadSelectedWagons(
+          text, m, selected, command == kLoad ? WagonLoad::kLoaded : WagonLoad::kEmpty, dialogs_);
+      break;
+  }
+  if (outcome.consistsChanged) session_.consistsChanged = true;
+  if (outcome.drivenLabel) driven_->setText(QString::fromStdString(*outcome.drivenLabel));
+  RefreshVehicles(currentRow);
+}
 
 }  // namespace fennick::ui

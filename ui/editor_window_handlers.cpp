@@ -63,27 +63,18 @@ void EditorWindow::StockFolderChanged(const QString& folder) {
   state_.settings.lastStockFolder = QDir::toNativeSeparators(folder);
 }
 
-void EditorWindow::RefreshFromDocument(int keepVehicleRow) {
-  const int consistRow = consists_->currentRow();
-  auto consists = ReadConsists(session_.scenarioText);
-  if (!consists) {
-    dialogs_.ShowMessage(consists.error());
-    return;
-  }
-  QString drivenCaption;
-  for (int i = 0; i < int(consists->size()); ++i) {
-    const QString caption = QString::fromStdString((*consists)[std::size_t(i)].caption);
-    if (i < consists_->count()) {
-      consists_->item(i)->setText(caption);
-    } else {
-      consists_->addItem(caption);
-    }
-    if ((*consists)[std::size_t(i)].driven) drivenCaption = caption;
-  }
-  driven_->setText(drivenCaption);
-  ShowVehiclesOfConsist(consistRow);
+void EditorWindow::RefreshVehicles(int keepVehicleRow) {
+  ShowVehiclesOfConsist(consists_->currentRow());
   if (keepVehicleRow >= 0 && keepVehicleRow < vehicles_->count()) {
     vehicles_->setCurrentRow(keepVehicleRow, QItemSelectionModel::NoUpdate);
+  }
+  // An open details window goes on describing the vehicle now at its row.
+  if (details_ && details_->isVisible()) {
+    if (keepVehicleRow >= 0 && std::size_t(keepVehicleRow) < shownVehicles_.size()) {
+      ShowVehicleDetails(keepVehicleRow);
+    } else {
+      details_->hide();
+    }
   }
 }
 

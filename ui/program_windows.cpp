@@ -29,7 +29,7 @@ void ProgramWindows::EditScenario(const std::vector<int>& selectedRows) {
     if (routes_) routes_->close();
   };
   hooks.reloadBrowser = [this] { OpenBrowser(); };
-  editor_ = new EditorWindow(state_, dialogs_, std::move(opened->session), opened->view,
+  editor_ = new EditorWindow(state_, dialogs_, stockRun_, std::move(opened->session), opened->view,
                              std::move(hooks));
   editor_->show();
 }

@@ -30,6 +30,7 @@ class ProgramWindows {
   AppState& state_;
   Dialogs& dialogs_;
   browser::BrowserState browser_;
+  EditorWindow::StockRun stockRun_;
   QPointer<RoutesWindow> routes_;
   QPointer<EditorWindow> editor_;
 };

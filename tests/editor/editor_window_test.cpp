@@ -42,7 +42,7 @@ class EditorWindowTest : public ::testing::Test {
     ASSERT_TRUE(view.ok()) << view.error();
     EditorWindow::Hooks hooks;
     hooks.closeBrowser = [this] { ++browserClosed; };
-    window = new EditorWindow(state, dialogs, std::move(*session), *view, hooks);
+    window = new EditorWindow(state, dialogs, stockRun, std::move(*session), *view, hooks);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
   }
@@ -56,6 +56,7 @@ class EditorWindowTest : public ::testing::Test {
   test::SampleInstall sample;
   AppState state{AppPaths(sample.ProgramFolder()), {}};
   test::ScriptedDialogs dialogs;
+  EditorWindow::StockRun stockRun;
   QPointer<EditorWindow> window;
   int browserClosed = 0;
 };
