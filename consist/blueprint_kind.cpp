@@ -11,8 +11,8 @@ namespace {
 
 using KindFlag = bool BlueprintClass::*;
 
-Status IsItOfKind(const Converter& converter, const QString& strBin, KindFlag kind,
-                  bool& booEngine, std::string& strName) {
+Status IsItOfKind(const Converter& converter, const QString& strBin, KindFlag kind, bool& booEngine,
+                  std::string& strName) {
   booEngine = false;
   const Result<BlueprintClass> found = ClassifyBlueprintFile(converter, strBin);
   if (!found) return Error{found.error()};

@@ -4,8 +4,7 @@
 
 namespace fennick {
 
-bool RewriteElement(std::string& text, Pos& pos, std::string_view element,
-                    std::string_view value) {
+bool RewriteElement(std::string& text, Pos& pos, std::string_view element, std::string_view value) {
   Pos oldClose = pos;
   std::string oldValue;
   if (GetDetail(text, oldClose, element, oldValue) != TagStatus::kFound) return false;

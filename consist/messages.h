@@ -27,8 +27,7 @@ inline constexpr std::string_view kNothingToDelete = "You have not selected an i
 inline constexpr std::string_view kScenarioUpdated =
     "Your Scenario information will be updated once you save changes.";
 
-inline constexpr std::string_view kNothingToDrive =
-    "You have not selected a locomotive to drive?";
+inline constexpr std::string_view kNothingToDrive = "You have not selected a locomotive to drive?";
 inline constexpr std::string_view kDriverUpdated =
     "Your Scenario Driver information will be updated once you save changes.";
 inline constexpr std::string_view kNotLoadableTail = " is not a loadable vehicle";

@@ -30,7 +30,8 @@ std::string PickRunningNumber(std::string_view listText, float u) {
   const Pos namePos = FindNoCase(listText, kName, 1);
   if (namePos == kNotFound) return {};
 
-  const std::int64_t offset = static_cast<std::int64_t>(namePos) - static_cast<std::int64_t>(itemPos);
+  const std::int64_t offset =
+      static_cast<std::int64_t>(namePos) - static_cast<std::int64_t>(itemPos);
   std::int64_t count = 0;
   for (Pos p = namePos; p != kNotFound; p = FindNoCase(listText, kName, p + 1)) ++count;
 

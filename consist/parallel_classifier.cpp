@@ -16,8 +16,7 @@ namespace fennick {
 namespace {
 
 QString ScratchNameOfWorker(unsigned worker) {
-  return worker == 0 ? kClassificationScratch
-                     : QStringLiteral("temp%1.xml").arg(worker + 1);
+  return worker == 0 ? kClassificationScratch : QStringLiteral("temp%1.xml").arg(worker + 1);
 }
 
 // The work shared by the workers and the thread that watches them.

@@ -39,8 +39,8 @@ QString StockBlueprintFile(const QString& rsPath, const StockCatalogue& catalogu
   return BlueprintFilePath(rsPath, Q(catalogue.provider), Q(catalogue.product), id);
 }
 
-Result<MassAndNumber> StockMassAndNumber(const StockSource& source,
-                                         const StockCatalogue& catalogue, std::size_t row) {
+Result<MassAndNumber> StockMassAndNumber(const StockSource& source, const StockCatalogue& catalogue,
+                                         std::size_t row) {
   const QString id = Q(catalogue.entries[row].blueprintId);
   const QString xmlName = id.mid(id.lastIndexOf('\\') + 1);
   return GetMassAndNumber(source.converter, source.rsPath,

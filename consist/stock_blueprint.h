@@ -35,12 +35,11 @@ Result<StockVehicle> StockVehicleFor(const StockCatalogue& catalogue, std::size_
 
 // The stock row's blueprint file: RSPath\Assets\provider\product\ID, or without the product
 // when the stock was gathered from a product folder (its IDs then begin with the product).
-QString StockBlueprintFile(const QString& rsPath, const StockCatalogue& catalogue,
-                           std::size_t row);
+QString StockBlueprintFile(const QString& rsPath, const StockCatalogue& catalogue, std::size_t row);
 
 // Mass and a fresh running number for one vehicle of the stock row; the converter's output is
 // left in TempFiles under the blueprint's own file name.
-Result<MassAndNumber> StockMassAndNumber(const StockSource& source,
-                                         const StockCatalogue& catalogue, std::size_t row);
+Result<MassAndNumber> StockMassAndNumber(const StockSource& source, const StockCatalogue& catalogue,
+                                         std::size_t row);
 
 }  // namespace fennick

@@ -41,8 +41,8 @@ std::optional<StockFolder> SplitStockFolder(const QString& folderPath) {
 }
 
 bool IsRailVehiclesFolder(const StockFolder& folder) {
-  return QString::fromStdString(folder.leaf).compare(QStringLiteral("RailVehicles"),
-                                                    Qt::CaseInsensitive) == 0;
+  return QString::fromStdString(folder.leaf)
+             .compare(QStringLiteral("RailVehicles"), Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace fennick

@@ -8,10 +8,10 @@ namespace fennick {
 
 // The folder the stock is gathered from, split the way the blueprint addresses need it.
 struct StockFolder {
-  QString path;          // the folder as given, without trailing separators
-  std::string leaf;      // its last component
-  std::string product;   // the product folder the stock lies in
-  std::string provider;  // the provider folder above it
+  QString path;                      // the folder as given, without trailing separators
+  std::string leaf;                  // its last component
+  std::string product;               // the product folder the stock lies in
+  std::string provider;              // the provider folder above it
   bool productFolderChosen = false;  // the folder is itself a product folder under Assets
 };
 

@@ -14,8 +14,8 @@
 namespace fennick {
 
 struct GatherOutcome {
-  bool gathered = false;   // false: refused, stopped at the question, or cancelled
-  bool cancelled = false;  // the progress watcher asked to stop; the list stays empty
+  bool gathered = false;        // false: refused, stopped at the question, or cancelled
+  bool cancelled = false;       // the progress watcher asked to stop; the list stays empty
   std::size_t candidates = 0;   // files that passed the path filters
   std::size_t conversions = 0;  // converter runs made (candidates not in the cache)
 };

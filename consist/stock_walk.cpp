@@ -35,8 +35,8 @@ class Walker {
   void Walk(const QString& nativeFolder, const QString& relative) {
     QDir dir(nativeFolder);
     if (!dir.isReadable()) {
-      result_.errors.push_back("the folder " + QDir::toNativeSeparators(nativeFolder).toStdString() +
-                               " cannot be read");
+      result_.errors.push_back(
+          "the folder " + QDir::toNativeSeparators(nativeFolder).toStdString() + " cannot be read");
       return;
     }
     QFileInfoList files = dir.entryInfoList(QDir::Files | QDir::System);

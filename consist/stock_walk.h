@@ -25,7 +25,6 @@ struct StockWalk {
 // then each subfolder's whole tree, sorted by name, depth first. Only paths are looked at here.
 // The path the filters see starts at the provider folder, so words in the folders above the
 // simulator's Assets (a user or disk name) do not decide what is stock.
-StockWalk WalkStockFolder(const StockFolder& folder, std::string_view kind,
-                          bool anyFolderAccepted);
+StockWalk WalkStockFolder(const StockFolder& folder, std::string_view kind, bool anyFolderAccepted);
 
 }  // namespace fennick

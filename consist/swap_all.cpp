@@ -69,8 +69,8 @@ Status SwapNamedVehicles(std::string& consist, std::string_view target, const St
 ConsistOutcome SwapAllIdenticalStock(std::string& scenarioText, std::size_t consistRow,
                                      std::optional<std::size_t> currentRow,
                                      const StockCatalogue& catalogue,
-                                     std::optional<std::size_t> stockRow,
-                                     const StockSource& source, Dialogs& dialogs) {
+                                     std::optional<std::size_t> stockRow, const StockSource& source,
+                                     Dialogs& dialogs) {
   ConsistOutcome outcome;
   if (!stockRow || *stockRow >= catalogue.entries.size()) {
     dialogs.ShowMessage(std::string(kNoStockRowChosen));
@@ -89,8 +89,9 @@ ConsistOutcome SwapAllIdenticalStock(std::string& scenarioText, std::size_t cons
   std::string consist(range.In(scenarioText));
   // No current row leaves the target empty: no named vehicle matches it.
   const std::string target =
-      currentRow ? VehicleName(LocateVehicle(scenarioText, consistRow, *currentRow)->In(scenarioText))
-                 : std::string();
+      currentRow
+          ? VehicleName(LocateVehicle(scenarioText, consistRow, *currentRow)->In(scenarioText))
+          : std::string();
   if (const auto refusal = KindRefusal(catalogue.kind, consist)) {
     dialogs.ShowMessage(std::string(*refusal));
     return outcome;

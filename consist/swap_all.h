@@ -18,7 +18,7 @@ namespace fennick {
 ConsistOutcome SwapAllIdenticalStock(std::string& scenarioText, std::size_t consistRow,
                                      std::optional<std::size_t> currentRow,
                                      const StockCatalogue& catalogue,
-                                     std::optional<std::size_t> stockRow,
-                                     const StockSource& source, Dialogs& dialogs);
+                                     std::optional<std::size_t> stockRow, const StockSource& source,
+                                     Dialogs& dialogs);
 
 }  // namespace fennick

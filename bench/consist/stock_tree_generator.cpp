@@ -14,9 +14,10 @@ constexpr int kPerFolder = 20;
 
 // A vehicle blueprint of realistic size and layout (about 2 KiB of XML).
 std::string BlueprintXml(bool engine, const std::string& name, const std::string& csv) {
-  std::string x = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n"
-                  "<cBlueprintLoader xmlns:d=\"http://www.kuju.com/TnT/2003/Delta\" "
-                  "d:version=\"1.0\">\r\n\t<Blueprint>\r\n";
+  std::string x =
+      "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n"
+      "<cBlueprintLoader xmlns:d=\"http://www.kuju.com/TnT/2003/Delta\" "
+      "d:version=\"1.0\">\r\n\t<Blueprint>\r\n";
   const std::string record = engine ? "cEngineBlueprint" : "cWagonBlueprint";
   x += "\t\t<" + record + ">\r\n\t\t\t<Name d:type=\"cDeltaString\">" + name + "</Name>\r\n";
   x += "\t\t\t<BrowseInformation><iBlueprintLibrary-cBlueprintBrowseInformation><DisplayName>"
@@ -80,8 +81,9 @@ std::filesystem::path GenerateStockTree(const std::filesystem::path& root, int b
     const bool engine = i % 4 == 0;
     const std::string name = unit + (engine ? " Power Car " : " Trailer ") + std::to_string(i);
     Write(folder / ("Vehicle" + std::to_string(i) + ".bin"),
-          BlueprintXml(engine, name, "BenchWorks\\Rolling Stock\\RailVehicles\\" + family + "\\" +
-                                         unit + "\\" + unit + "Numbers"));
+          BlueprintXml(engine, name,
+                       "BenchWorks\\Rolling Stock\\RailVehicles\\" + family + "\\" + unit + "\\" +
+                           unit + "Numbers"));
   }
   return railVehicles;
 }

@@ -28,16 +28,21 @@ TEST_P(ClassifyTextTest, FindsKindTagsAndName) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ClassifyTextTest,
     testing::Values(
-        TextCase{"engine only", "<cEngineBlueprint><Name>Loco</Name><cEngineComponentBlueprint>",
+        TextCase{"engine only",
+                 "<cEngineBlueprint><Name>Loco</Name><cEngineComponentBlueprint>",
                  {true, false, false, "Loco"}},
-        TextCase{"wagon in capitals", "<CWAGONBLUEPRINT><NAME d:type=\"x\">Van</NAME>",
+        TextCase{"wagon in capitals",
+                 "<CWAGONBLUEPRINT><NAME d:type=\"x\">Van</NAME>",
                  {false, true, false, "Van"}},
         TextCase{"tender", "<cTenderBlueprint><Name>T</Name>", {false, false, true, "T"}},
-        TextCase{"longer tag names count", "<cWagonBlueprintEx><Name>W</Name>",
+        TextCase{"longer tag names count",
+                 "<cWagonBlueprintEx><Name>W</Name>",
                  {false, true, false, "W"}},
-        TextCase{"first Name element wins", "<cWagonBlueprint><Name>A</Name><Name>B</Name>",
+        TextCase{"first Name element wins",
+                 "<cWagonBlueprint><Name>A</Name><Name>B</Name>",
                  {false, true, false, "A"}},
-        TextCase{"prefix match on Name", "<cWagonBlueprint><NameTag>X</NameTag><Name>B</Name>",
+        TextCase{"prefix match on Name",
+                 "<cWagonBlueprint><NameTag>X</NameTag><Name>B</Name>",
                  {false, true, false, "X"}},
         TextCase{"empty name element", "<cWagonBlueprint><Name/>", {false, true, false, ""}},
         TextCase{"no name", "<cWagonBlueprint>", {false, true, false, std::nullopt}},
@@ -45,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"name decoded from the code page",
                  "<cWagonBlueprint><Name>Wagon \xE9t\xE9</Name>",
                  {false, true, false, "Wagon \xC3\xA9t\xC3\xA9"}},
-        TextCase{"nothing of the three", "<cEngineSimBlueprint><Name>Sim</Name>",
+        TextCase{"nothing of the three",
+                 "<cEngineSimBlueprint><Name>Sim</Name>",
                  {false, false, false, "Sim"}}),
     test::CaseName());
 
@@ -66,15 +72,14 @@ TEST_P(BlueprintFilePathTest, JoinsAndEndsInBin) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BlueprintFilePathTest,
-    testing::Values(
-        PathCase{"xml ending", "Kuju", "RailSimulator", "RailVehicles\\Diesel\\C66.xml",
-                 "C:\\RS\\Assets\\Kuju\\RailSimulator\\RailVehicles\\Diesel\\C66.bin"},
-        PathCase{"capital ending", "Kuju", "P", "Weather\\Clear.XML",
-                 "C:\\RS\\Assets\\Kuju\\P\\Weather\\Clear.bin"},
-        PathCase{"any three characters", "Kuju", "P", "Weather\\Clear.abc",
-                 "C:\\RS\\Assets\\Kuju\\P\\Weather\\Clear.bin"},
-        PathCase{"blank in product", "ValeWorks", "Branch Lines", "RailVehicles\\a.xml",
-                 "C:\\RS\\Assets\\ValeWorks\\Branch Lines\\RailVehicles\\a.bin"}),
+    testing::Values(PathCase{"xml ending", "Kuju", "RailSimulator", "RailVehicles\\Diesel\\C66.xml",
+                             "C:\\RS\\Assets\\Kuju\\RailSimulator\\RailVehicles\\Diesel\\C66.bin"},
+                    PathCase{"capital ending", "Kuju", "P", "Weather\\Clear.XML",
+                             "C:\\RS\\Assets\\Kuju\\P\\Weather\\Clear.bin"},
+                    PathCase{"any three characters", "Kuju", "P", "Weather\\Clear.abc",
+                             "C:\\RS\\Assets\\Kuju\\P\\Weather\\Clear.bin"},
+                    PathCase{"blank in product", "ValeWorks", "Branch Lines", "RailVehicles\\a.xml",
+                             "C:\\RS\\Assets\\ValeWorks\\Branch Lines\\RailVehicles\\a.bin"}),
     test::CaseName());
 
 // Classification of real blueprints of the sample installation, through the stand-in converter.
@@ -147,7 +152,8 @@ TEST_P(BlueprintKindFaultTest, ReportsTheFailureAndLeavesNoScratchFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BlueprintKindFaultTest,
-    testing::Values(FaultCase{"converter exits with an error", "exit", "Diesel/Class66/Class66.bin"},
+    testing::Values(FaultCase{"converter exits with an error", "exit",
+                              "Diesel/Class66/Class66.bin"},
                     FaultCase{"converter writes nothing", "silent", "Diesel/Class66/Class66.bin"},
                     FaultCase{"no such file", "", "Diesel/Class66/Missing.bin"}),
     test::CaseName());
@@ -160,8 +166,8 @@ TEST_F(BlueprintKindFaultTest, LocoWithoutNameIsAnErrorNotANamelessLoco) {
   WriteBlueprint("Kuju/RailSimulator/RailVehicles/Diesel/Nameless/Nameless.bin", xml.Text());
   bool booEngine = true;
   std::string strName = "<untouched>";
-  const Status status = IsItALoco(
-      converter(), KujuRailVehicles() + "/Diesel/Nameless/Nameless.bin", booEngine, strName);
+  const Status status = IsItALoco(converter(), KujuRailVehicles() + "/Diesel/Nameless/Nameless.bin",
+                                  booEngine, strName);
   ASSERT_FALSE(status.ok());
   EXPECT_NE(status.error().find("Name"), std::string::npos) << status.error();
   EXPECT_FALSE(booEngine);

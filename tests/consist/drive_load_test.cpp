@@ -62,9 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         DriveCase{"third of three", kThree, 2, 1, {"0", "0", "1"}, "Class 66"},
         DriveCase{"first again", kThree, 0, 1, {"1", "0", "0"}, "HTA Coal Hopper"},
-        DriveCase{"row names only the label", kThree, 1, 0, {"0", "1", "0"},
-                  "Mk2 Standard Open"},
-        DriveCase{"consist without a flag hands it on", kMiddleWithoutFlag, 1, 0, {"0", "", "1"},
+        DriveCase{"row names only the label", kThree, 1, 0, {"0", "1", "0"}, "Mk2 Standard Open"},
+        DriveCase{"consist without a flag hands it on",
+                  kMiddleWithoutFlag,
+                  1,
+                  0,
+                  {"0", "", "1"},
                   "Mk2 Standard Open"}),
     test::CaseName());
 
@@ -165,8 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"eFalse", "eFalse"},
                  "Mk2 Standard Open is not a loadable vehicle",
                  false},
-        LoadCase{"nothing selected", {Loadable("1")}, {}, WagonLoad::kLoaded, {"eFalse"}, "",
-                 false}),
+        LoadCase{
+            "nothing selected", {Loadable("1")}, {}, WagonLoad::kLoaded, {"eFalse"}, "", false}),
     test::CaseName());
 
 TEST(LoadWagons, FindsPreloadedInAnyCaseAndSkipsBlocksWithoutIt) {
@@ -188,7 +191,8 @@ TEST(LoadWagons, FindsPreloadedInAnyCaseAndSkipsBlocksWithoutIt) {
 }
 
 TEST(LoadWagons, RefusesRowsOfAnEmptyConsist) {
-  const std::string before = ScenarioXml({{"", true, "0", "0", {}}, {"", true, "0", "0", {Loadable("9")}}});
+  const std::string before =
+      ScenarioXml({{"", true, "0", "0", {}}, {"", true, "0", "0", {Loadable("9")}}});
   std::string text = before;
   test::ScriptedDialogs dialogs;
   EXPECT_FALSE(LoadSelectedWagons(text, 0, {0}, WagonLoad::kLoaded, dialogs).consistsChanged);

@@ -31,17 +31,16 @@ TEST_P(RunningNumberTest, AddsThreeToTheLeadingNumber) {
   EXPECT_EQ(RunningNumberOfCopy(GetParam().number), GetParam().copy);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RunningNumberTest,
-    testing::Values(NumberCase{"whole number", "101", "104"},
-                    NumberCase{"decimal part", "12.5", "15.5"},
-                    NumberCase{"letter in front", "B954123", "3"},
-                    NumberCase{"letters behind", "66001A", "66004"},
-                    NumberCase{"empty", "", "3"},
-                    NumberCase{"negative", "-5", "-2"},
-                    NumberCase{"leading zeros dropped", "007", "10"},
-                    NumberCase{"large", "999999999999", "1000000000002"}),
-    test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, RunningNumberTest,
+                         testing::Values(NumberCase{"whole number", "101", "104"},
+                                         NumberCase{"decimal part", "12.5", "15.5"},
+                                         NumberCase{"letter in front", "B954123", "3"},
+                                         NumberCase{"letters behind", "66001A", "66004"},
+                                         NumberCase{"empty", "", "3"},
+                                         NumberCase{"negative", "-5", "-2"},
+                                         NumberCase{"leading zeros dropped", "007", "10"},
+                                         NumberCase{"large", "999999999999", "1000000000002"}),
+                         test::CaseName());
 
 // Vehicles numbered 101, 102, ... so every copy is told apart by its number.
 std::vector<TestVehicle> Numbered(int count) {
@@ -67,8 +66,8 @@ TEST_P(DuplicateTest, PutsANumberedCopyInPlace) {
       {{"Up", true, "1", "1", Numbered(c.vehicles)}, {"Down", true, "0", "0", {Hopper("900")}}});
   std::string text = before;
   test::ScriptedDialogs dialogs;
-  const ConsistOutcome outcome = c.atRear ? DuplicateAtRear(text, 0, c.row, dialogs)
-                                          : DuplicateItem(text, 0, c.row, dialogs);
+  const ConsistOutcome outcome =
+      c.atRear ? DuplicateAtRear(text, 0, c.row, dialogs) : DuplicateItem(text, 0, c.row, dialogs);
   const std::string copy =
       test::VehicleBlock(Hopper(std::to_string(101 + static_cast<int>(c.row) + 3)));
   EXPECT_EQ(text, c.behind ? test::InsertedBehind(before, c.anchor, copy)
@@ -142,8 +141,7 @@ TEST(DeleteItem, OnlyVehicleLeavesAnEmptyConsistWhichLaterCommandsRefuse) {
   }
 }
 
-using Command = ConsistOutcome (*)(std::string&, std::size_t, std::optional<std::size_t>,
-                                   Dialogs&);
+using Command = ConsistOutcome (*)(std::string&, std::size_t, std::optional<std::size_t>, Dialogs&);
 
 struct RefusalCase {
   const char* label;
@@ -171,15 +169,14 @@ TEST_P(DuplicateDeleteRefusalTest, ChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DuplicateDeleteRefusalTest,
-    testing::Values(
-        RefusalCase{"duplicate without row", DuplicateItem, 0, std::nullopt,
-                    std::string(kNothingToDuplicate)},
-        RefusalCase{"rear without row", DuplicateAtRear, 0, std::nullopt,
-                    std::string(kNothingToDuplicate)},
-        RefusalCase{"delete without row", DeleteItem, 0, std::nullopt,
-                    std::string(kNothingToDelete)},
-        RefusalCase{"duplicate beyond the consist", DuplicateItem, 0, 2, ""},
-        RefusalCase{"delete in a missing consist", DeleteItem, 1, 0, ""}),
+    testing::Values(RefusalCase{"duplicate without row", DuplicateItem, 0, std::nullopt,
+                                std::string(kNothingToDuplicate)},
+                    RefusalCase{"rear without row", DuplicateAtRear, 0, std::nullopt,
+                                std::string(kNothingToDuplicate)},
+                    RefusalCase{"delete without row", DeleteItem, 0, std::nullopt,
+                                std::string(kNothingToDelete)},
+                    RefusalCase{"duplicate beyond the consist", DuplicateItem, 0, 2, ""},
+                    RefusalCase{"delete in a missing consist", DeleteItem, 1, 0, ""}),
     test::CaseName());
 
 }  // namespace

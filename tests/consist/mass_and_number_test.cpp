@@ -38,8 +38,9 @@ TEST_P(MassAndNumberTest, ReadsMassAndDrawsFromTheNumberList) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MassAndNumberTest,
     testing::Values(
-        SampleCase{"long list, first draw", "Kuju/RailSimulator/RailVehicles/Diesel/Class66/Class66.bin",
-                   0.0f, "126", "66001"},
+        SampleCase{"long list, first draw",
+                   "Kuju/RailSimulator/RailVehicles/Diesel/Class66/Class66.bin", 0.0f, "126",
+                   "66001"},
         SampleCase{"one entry", "Kuju/RailSimulator/RailVehicles/Steam/BlackFive/BlackFive.bin",
                    0.9f, "72", "45407"},
         SampleCase{"two entries take the first",
@@ -59,9 +60,10 @@ TEST_F(MassAndNumberTest, LaterDrawsReachFurtherIntoTheList) {
       Assets("Kuju/RailSimulator/RailVehicles/Diesel/Class66/Class66.bin"), "Class66.xml", random);
   ASSERT_TRUE(found.ok()) << found.error();
   EXPECT_EQ(random.draws, 1);
-  const std::string list = test::ReadFileBytes(Assets("Kuju/RailSimulator/RailVehicles/Diesel/Class66/"
-                                                "Class66Numbers.dcsv"))
-                               .toStdString();
+  const std::string list =
+      test::ReadFileBytes(Assets("Kuju/RailSimulator/RailVehicles/Diesel/Class66/"
+                                 "Class66Numbers.dcsv"))
+          .toStdString();
   EXPECT_NE(list.find(">" + found->number + "<"), std::string::npos) << found->number;
   EXPECT_NE(found->number, "66001");
   EXPECT_NE(found->number, "66002");
@@ -82,10 +84,9 @@ TEST_P(MassAndNumberFaultTest, FailsNamingWhatIsMissing) {
   WriteBlueprint("Kuju/RailSimulator/RailVehicles/Freight/Odd/Odd.bin", c.xml.Text());
   if (*c.failSetting) qputenv("FENNICK_SERZ_FAIL", c.failSetting);
   test::ScriptedUniform random;
-  const Result<MassAndNumber> found =
-      GetMassAndNumber(converter(), install.RsPath(),
-                       Assets("Kuju/RailSimulator/RailVehicles/Freight/Odd/Odd.bin"), "Odd.xml",
-                       random);
+  const Result<MassAndNumber> found = GetMassAndNumber(
+      converter(), install.RsPath(), Assets("Kuju/RailSimulator/RailVehicles/Freight/Odd/Odd.bin"),
+      "Odd.xml", random);
   ASSERT_FALSE(found.ok());
   EXPECT_NE(found.error().find(c.mentioned), std::string::npos) << found.error();
   EXPECT_EQ(random.draws, 0);
@@ -102,9 +103,9 @@ test::BlueprintXml Without(bool component, std::string csv, std::string mass) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MassAndNumberFaultTest,
     testing::Values(
-        FaultCase{"no rail vehicle component", Without(false, test::BlueprintXml().csvFile,
-                                                       test::BlueprintXml().mass),
-                  "", "RailVehicleComponent"},
+        FaultCase{"no rail vehicle component",
+                  Without(false, test::BlueprintXml().csvFile, test::BlueprintXml().mass), "",
+                  "RailVehicleComponent"},
         FaultCase{"no csv file", Without(true, "", test::BlueprintXml().mass), "", "CsvFile"},
         FaultCase{"no mass", Without(true, test::BlueprintXml().csvFile, ""), "", "Mass"},
         FaultCase{"mass before csv file",

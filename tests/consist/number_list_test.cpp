@@ -24,15 +24,15 @@ TEST_P(JoinLinesTest, EveryLineEndsInCrLf) {
   EXPECT_EQ(JoinNumberListLines(GetParam().file), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, JoinLinesTest,
-    testing::Values(LinesCase{"crlf kept", "a\r\nb\r\n", "a\r\nb\r\n"},
-                    LinesCase{"lf", "a\nb\n", "a\r\nb\r\n"},
-                    LinesCase{"lone cr", "a\rb", "a\r\nb\r\n"},
-                    LinesCase{"last line unended", "a\r\nb", "a\r\nb\r\n"},
-                    LinesCase{"blank lines stay", "a\n\nb\n", "a\r\n\r\nb\r\n"},
-                    LinesCase{"empty file", "", ""}),
-    test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, JoinLinesTest,
+                         testing::Values(LinesCase{"crlf kept", "a\r\nb\r\n", "a\r\nb\r\n"},
+                                         LinesCase{"lf", "a\nb\n", "a\r\nb\r\n"},
+                                         LinesCase{"lone cr", "a\rb", "a\r\nb\r\n"},
+                                         LinesCase{"last line unended", "a\r\nb", "a\r\nb\r\n"},
+                                         LinesCase{"blank lines stay", "a\n\nb\n",
+                                                   "a\r\n\r\nb\r\n"},
+                                         LinesCase{"empty file", "", ""}),
+                         test::CaseName());
 
 // Entries of 38 characters: "<cCSVItem><Name>NN</Name></cCSVItem>\r\n". The first Name lies 10
 // characters behind its item, so r = k reads from position 10k.
@@ -87,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 40,000 entries: r = 20000 reads from position 200,000, entry 4878 starting at 199,999.
         PickCase{"list beyond 16-bit counts", LongList(40000), 0.5f, "04878"},
         PickCase{"first item beyond 16-bit positions",
-                 "<Header>" + std::string(40000, ' ') + "</Header>\r\n" + ShortList(2), 0.7f,
-                 "00"},
+                 "<Header>" + std::string(40000, ' ') + "</Header>\r\n" + ShortList(2), 0.7f, "00"},
         PickCase{"name before any item", "<Name>7</Name>\r\n" + ShortList(3), 0.9f, "7"}),
     test::CaseName());
 

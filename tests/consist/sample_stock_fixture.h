@@ -84,8 +84,10 @@ struct BlueprintXml {
   std::string mass = "<Mass d:type=\"sFloat32\">21</Mass>";
 
   std::string Text() const {
-    std::string x = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n<cBlueprintLoader>\r\n"
-                    "<Blueprint>\r\n<" + record + ">\r\n" + name + "\r\n" + extra;
+    std::string x =
+        "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n<cBlueprintLoader>\r\n"
+        "<Blueprint>\r\n<" +
+        record + ">\r\n" + name + "\r\n" + extra;
     if (railVehicleComponent) x += "<RailVehicleComponent><cRailVehicleComponentBlueprint>\r\n";
     x += csvFile + "\r\n" + mass + "\r\n";
     if (railVehicleComponent) x += "</cRailVehicleComponentBlueprint></RailVehicleComponent>\r\n";

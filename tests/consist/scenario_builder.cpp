@@ -35,7 +35,8 @@ std::string VehicleBlock(const TestVehicle& v) {
   x += "\t\t\t\t\t\t\t<BlueprintSetID>\r\n\t\t\t\t\t\t\t\t<iBlueprintLibrary-cBlueprintSetID>\r\n";
   x += Value("\t\t\t\t\t\t\t\t\t", "Provider", "cDeltaString", v.provider);
   x += Value("\t\t\t\t\t\t\t\t\t", "Product", "cDeltaString", v.product);
-  x += "\t\t\t\t\t\t\t\t</iBlueprintLibrary-cBlueprintSetID>\r\n\t\t\t\t\t\t\t</BlueprintSetID>\r\n";
+  x +=
+      "\t\t\t\t\t\t\t\t</iBlueprintLibrary-cBlueprintSetID>\r\n\t\t\t\t\t\t\t</BlueprintSetID>\r\n";
   x += Value("\t\t\t\t\t\t\t", "BlueprintID", "cDeltaString", v.blueprintId);
   x += "\t\t\t\t\t\t</iBlueprintLibrary-cAbsoluteBlueprintID>\r\n\t\t\t\t\t</BlueprintID>\r\n";
   x += Value("\t\t\t\t\t", "Name", "cDeltaString", v.name);

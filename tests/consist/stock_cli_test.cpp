@@ -110,14 +110,14 @@ TEST_F(StockCliTest, QuestionIsAnsweredStopUnlessYes) {
   const CliRun stopped = Run({"stock", Assets("Kuju/RailSimulator"), "--kind", "Diesel"});
   EXPECT_EQ(stopped.exitCode, 1);
   EXPECT_EQ(stopped.out, "");
-  EXPECT_NE(stopped.err.find("You may not have selected a Rail Vehicles folder"),
-            std::string::npos)
+  EXPECT_NE(stopped.err.find("You may not have selected a Rail Vehicles folder"), std::string::npos)
       << stopped.err;
 
   const CliRun going = Run({"--yes", "stock", Assets("Kuju/RailSimulator"), "--kind", "Diesel"});
   EXPECT_EQ(going.exitCode, 0) << going.err;
-  EXPECT_EQ(going.out.rfind("Class 66\tRailSimulator\\RailVehicles\\Diesel\\Class66\\Class66.xml\n", 0),
-            0u)
+  EXPECT_EQ(
+      going.out.rfind("Class 66\tRailSimulator\\RailVehicles\\Diesel\\Class66\\Class66.xml\n", 0),
+      0u)
       << going.out;
 }
 

@@ -61,15 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // Kind mode: the kind word anywhere in the path, the tests by kind.
         FilterCase{"diesel loco", kDieselLoco.c_str(), "Diesel", false, KindTest::kEngine},
-        FilterCase{"kind word in any case", kLowerCase.c_str(), "Diesel", false,
-                   KindTest::kEngine},
+        FilterCase{"kind word in any case", kLowerCase.c_str(), "Diesel", false, KindTest::kEngine},
         FilterCase{"diesel elsewhere not found", kDieselElsewhere.c_str(), "Diesel", false,
                    KindTest::kSkip},
         FilterCase{"electric kind skips diesel", kDieselLoco.c_str(), "Electric", false,
                    KindTest::kSkip},
         FilterCase{"steam loco", kSteamLoco.c_str(), "Steam", false, KindTest::kEngine},
-        FilterCase{"tender looks under steam", kTender.c_str(), "Tender", false,
-                   KindTest::kTender},
+        FilterCase{"tender looks under steam", kTender.c_str(), "Tender", false, KindTest::kTender},
         FilterCase{"tender only under steam", kHopper.c_str(), "Tender", false, KindTest::kSkip},
         FilterCase{"steam loco tested as tender", kSteamLoco.c_str(), "Tender", false,
                    KindTest::kTender},
@@ -79,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         FilterCase{"passenger coach", kCoach.c_str(), "Passenger", false, KindTest::kWagon},
         FilterCase{"passenger skips freight folder", kCoachInFreight.c_str(), "Passenger", false,
                    KindTest::kSkip},
-        FilterCase{"no kind chosen matches all", kDieselLoco.c_str(), "", false,
-                   KindTest::kWagon},
+        FilterCase{"no kind chosen matches all", kDieselLoco.c_str(), "", false, KindTest::kWagon},
         FilterCase{"ending bin without dot passes", kNoDot.c_str(), "Diesel", false,
                    KindTest::kEngine},
         FilterCase{"number list is no candidate", kNumbers.c_str(), "Diesel", false,
@@ -110,8 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                    KindTest::kEngineOrWagon},
         FilterCase{"any folder tender tested as loco or wagon", kTender.c_str(), "Tender", true,
                    KindTest::kEngineOrWagon},
-        FilterCase{"any folder skips freight", kHopper.c_str(), "Freight", true,
-                   KindTest::kSkip},
+        FilterCase{"any folder skips freight", kHopper.c_str(), "Freight", true, KindTest::kSkip},
         FilterCase{"any folder needs a dot", kNoDot.c_str(), "", true, KindTest::kSkip}),
     test::CaseName());
 

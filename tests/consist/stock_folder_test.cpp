@@ -39,10 +39,10 @@ TEST_P(SplitStockFolderTest, NamesProviderAndProduct) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SplitStockFolderTest,
     testing::Values(
-        SplitCase{"rail vehicles folder", "C:\\RS\\Assets\\Kuju\\RailSimulator\\RailVehicles",
-                  true, "Kuju", "RailSimulator", "RailVehicles", false},
-        SplitCase{"trailing separator", "C:\\RS\\Assets\\Kuju\\RailSimulator\\RailVehicles\\",
-                  true, "Kuju", "RailSimulator", "RailVehicles", false},
+        SplitCase{"rail vehicles folder", "C:\\RS\\Assets\\Kuju\\RailSimulator\\RailVehicles", true,
+                  "Kuju", "RailSimulator", "RailVehicles", false},
+        SplitCase{"trailing separator", "C:\\RS\\Assets\\Kuju\\RailSimulator\\RailVehicles\\", true,
+                  "Kuju", "RailSimulator", "RailVehicles", false},
         SplitCase{"product folder", "C:\\RS\\Assets\\Kuju\\RailSimulator", true, "Kuju",
                   "RailSimulator", "RailSimulator", true},
         SplitCase{"assets in any case", "C:\\RS\\assets\\Kuju\\RailSimulator", true, "Kuju",
@@ -75,14 +75,14 @@ TEST_P(FolderNavigationTest, OpensTheHighlightedFolderWithATrailingSeparator) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FolderNavigationTest,
-    testing::Values(
-        NavigationCase{"opens the entry", "C:\\RS\\Assets", "C:\\RS\\Assets\\Kuju",
-                       QString("C:\\RS\\Assets\\Kuju\\")},
-        NavigationCase{"same folder in other case does nothing", "C:\\RS\\Assets\\Kuju",
-                       "c:\\rs\\assets\\KUJU", std::nullopt},
-        NavigationCase{"entry with separator kept", "C:\\RS", "C:\\RS\\Assets\\",
-                       QString("C:\\RS\\Assets\\")},
-        NavigationCase{"slash paths get a slash", "/rs", "/rs/Assets", QString("/rs/Assets/")}),
+    testing::Values(NavigationCase{"opens the entry", "C:\\RS\\Assets", "C:\\RS\\Assets\\Kuju",
+                                   QString("C:\\RS\\Assets\\Kuju\\")},
+                    NavigationCase{"same folder in other case does nothing", "C:\\RS\\Assets\\Kuju",
+                                   "c:\\rs\\assets\\KUJU", std::nullopt},
+                    NavigationCase{"entry with separator kept", "C:\\RS", "C:\\RS\\Assets\\",
+                                   QString("C:\\RS\\Assets\\")},
+                    NavigationCase{"slash paths get a slash", "/rs", "/rs/Assets",
+                                   QString("/rs/Assets/")}),
     test::CaseName());
 
 TEST(StockFolderAtStart, KujuUnlessAFolderWasKept) {

@@ -24,8 +24,8 @@ std::vector<std::string> Rows(const StockCatalogue& catalogue) {
 
 class GatherTest : public test::SampleStockTest {
  protected:
-  GatherOutcome Gather(const QString& folder, std::optional<std::string> kind,
-                       unsigned workers = 2, GatherProgress* progress = nullptr) {
+  GatherOutcome Gather(const QString& folder, std::optional<std::string> kind, unsigned workers = 2,
+                       GatherProgress* progress = nullptr) {
     const StockGatherer gatherer(converter(), cache, workers);
     return gatherer.Gather(folder, kind, catalogue, dialogs, progress);
   }
@@ -64,20 +64,33 @@ constexpr const char* kVale = "ValeWorks/Branch Lines/RailVehicles";
 INSTANTIATE_TEST_SUITE_P(
     Cases, GatherKindTest,
     testing::Values(
-        KindCase{"diesel", kKuju, "Diesel", {"Class 66\tRailVehicles\\Diesel\\Class66\\Class66.xml"}},
-        KindCase{"electric", kKuju, "Electric",
+        KindCase{
+            "diesel", kKuju, "Diesel", {"Class 66\tRailVehicles\\Diesel\\Class66\\Class66.xml"}},
+        KindCase{"electric",
+                 kKuju,
+                 "Electric",
                  {"Class 86\tRailVehicles\\Electric\\Class86\\Class86.xml"}},
-        KindCase{"steam", kKuju, "Steam",
+        KindCase{"steam",
+                 kKuju,
+                 "Steam",
                  {"Black Five 4-6-0\tRailVehicles\\Steam\\BlackFive\\BlackFive.xml"}},
-        KindCase{"passenger", kKuju, "Passenger",
+        KindCase{"passenger",
+                 kKuju,
+                 "Passenger",
                  {"Mk2 First Open\tRailVehicles\\Passenger\\Mk2\\Mk2_FO.xml",
                   "Mk2 Standard Open\tRailVehicles\\Passenger\\Mk2\\Mk2_TSO.xml"}},
-        KindCase{"freight", kKuju, "Freight",
+        KindCase{"freight",
+                 kKuju,
+                 "Freight",
                  {"HTA Coal Hopper\tRailVehicles\\Freight\\HTA\\HTA_Hopper.xml",
                   "VEA Covered Van\tRailVehicles\\Freight\\Van\\VanVEA.xml"}},
-        KindCase{"tender", kKuju, "Tender",
+        KindCase{"tender",
+                 kKuju,
+                 "Tender",
                  {"Black Five Tender\tRailVehicles\\Steam\\BlackFive\\BlackFiveTender.xml"}},
-        KindCase{"dmu", kKuju, "DMU",
+        KindCase{"dmu",
+                 kKuju,
+                 "DMU",
                  {"Class 66\tRailVehicles\\Diesel\\Class66\\Class66.xml",
                   "Class 101 DMBS\tRailVehicles\\DMU\\Class101\\Class101_DMBS.xml",
                   "Class 101 DTCL\tRailVehicles\\DMU\\Class101\\Class101_DTCL.xml",
@@ -85,7 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "Class 450 TSO\tRailVehicles\\EMU\\Class450\\Class450_TSO.xml",
                   "Mk2 First Open\tRailVehicles\\Passenger\\Mk2\\Mk2_FO.xml",
                   "Mk2 Standard Open\tRailVehicles\\Passenger\\Mk2\\Mk2_TSO.xml"}},
-        KindCase{"emu", kKuju, "EMU",
+        KindCase{"emu",
+                 kKuju,
+                 "EMU",
                  {"Class 101 DMBS\tRailVehicles\\DMU\\Class101\\Class101_DMBS.xml",
                   "Class 101 DTCL\tRailVehicles\\DMU\\Class101\\Class101_DTCL.xml",
                   "Class 86\tRailVehicles\\Electric\\Class86\\Class86.xml",
@@ -93,17 +108,23 @@ INSTANTIATE_TEST_SUITE_P(
                   "Class 450 TSO\tRailVehicles\\EMU\\Class450\\Class450_TSO.xml",
                   "Mk2 First Open\tRailVehicles\\Passenger\\Mk2\\Mk2_FO.xml",
                   "Mk2 Standard Open\tRailVehicles\\Passenger\\Mk2\\Mk2_TSO.xml"}},
-        KindCase{"no kind ever chosen lists every wagon", kKuju, std::nullopt,
+        KindCase{"no kind ever chosen lists every wagon",
+                 kKuju,
+                 std::nullopt,
                  {"Class 101 DTCL\tRailVehicles\\DMU\\Class101\\Class101_DTCL.xml",
                   "Class 450 TSO\tRailVehicles\\EMU\\Class450\\Class450_TSO.xml",
                   "HTA Coal Hopper\tRailVehicles\\Freight\\HTA\\HTA_Hopper.xml",
                   "VEA Covered Van\tRailVehicles\\Freight\\Van\\VanVEA.xml",
                   "Mk2 First Open\tRailVehicles\\Passenger\\Mk2\\Mk2_FO.xml",
                   "Mk2 Standard Open\tRailVehicles\\Passenger\\Mk2\\Mk2_TSO.xml"}},
-        KindCase{"second provider steam", kVale, "Steam",
+        KindCase{"second provider steam",
+                 kVale,
+                 "Steam",
                  {"Castle Class 4-6-0\tRailVehicles\\Steam\\Castle\\Castle.xml",
                   "GWR 57xx Pannier Tank\tRailVehicles\\Steam\\Pannier\\Pannier57xx.xml"}},
-        KindCase{"second provider tender", kVale, "Tender",
+        KindCase{"second provider tender",
+                 kVale,
+                 "Tender",
                  {"Collett 4000 gal Tender\tRailVehicles\\Steam\\Castle\\CastleTender.xml"}}),
     test::CaseName());
 
@@ -194,13 +215,12 @@ TEST_F(GatherTest, WalkErrorsComeTogetherInOneMessageAtTheEnd) {
   qputenv("FENNICK_SERZ_FAIL", "exit:Mk2");
   const GatherOutcome outcome = Gather(KujuRailVehicles(), "DMU");
   EXPECT_TRUE(outcome.gathered);
-  EXPECT_EQ(Rows(catalogue),
-            (std::vector<std::string>{
-                "Class 66\tRailVehicles\\Diesel\\Class66\\Class66.xml",
-                "Class 101 DMBS\tRailVehicles\\DMU\\Class101\\Class101_DMBS.xml",
-                "Class 101 DTCL\tRailVehicles\\DMU\\Class101\\Class101_DTCL.xml",
-                "Class 450 DMSO\tRailVehicles\\EMU\\Class450\\Class450_DMSO.xml",
-                "Class 450 TSO\tRailVehicles\\EMU\\Class450\\Class450_TSO.xml"}));
+  EXPECT_EQ(Rows(catalogue), (std::vector<std::string>{
+                                 "Class 66\tRailVehicles\\Diesel\\Class66\\Class66.xml",
+                                 "Class 101 DMBS\tRailVehicles\\DMU\\Class101\\Class101_DMBS.xml",
+                                 "Class 101 DTCL\tRailVehicles\\DMU\\Class101\\Class101_DTCL.xml",
+                                 "Class 450 DMSO\tRailVehicles\\EMU\\Class450\\Class450_DMSO.xml",
+                                 "Class 450 TSO\tRailVehicles\\EMU\\Class450\\Class450_TSO.xml"}));
   ASSERT_EQ(dialogs.shown.size(), 1u);
   const std::string& message = dialogs.shown[0].text;
   EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
@@ -265,9 +285,9 @@ TEST_F(GatherTest, CacheEntryLapsesWhenTheFileChanges) {
   const GatherOutcome again = Gather(KujuRailVehicles(), "Freight");
   EXPECT_EQ(again.conversions, 1u);
   EXPECT_EQ(ConverterRuns(), runs + 1);
-  EXPECT_EQ(Rows(catalogue), (std::vector<std::string>{
-                                 "VEA Covered Van\tRailVehicles\\Freight\\HTA\\HTA_Hopper.xml",
-                                 "VEA Covered Van\tRailVehicles\\Freight\\Van\\VanVEA.xml"}));
+  EXPECT_EQ(Rows(catalogue),
+            (std::vector<std::string>{"VEA Covered Van\tRailVehicles\\Freight\\HTA\\HTA_Hopper.xml",
+                                      "VEA Covered Van\tRailVehicles\\Freight\\Van\\VanVEA.xml"}));
 }
 
 // Records the reports; asks to stop at the report given.

@@ -87,8 +87,9 @@ class SwapTest : public test::SampleStockTest {
 };
 
 TEST_F(SwapTest, SwapSelectedRewritesAddressNameNumberAndMassOfTheRowOnly) {
-  const std::vector<TestConsist> before = {{"Up coal", true, "1", "1", {Class66(), Hopper(), Hopper("310015")}},
-                                           {"", true, "0", "0", {Class66("66001")}}};
+  const std::vector<TestConsist> before = {
+      {"Up coal", true, "1", "1", {Class66(), Hopper(), Hopper("310015")}},
+      {"", true, "0", "0", {Class66("66001")}}};
   text = ScenarioXml(before);
   const ConsistOutcome outcome = SwapSelected({0}, Class86Stock());
   std::vector<TestConsist> after = before;
@@ -102,7 +103,8 @@ TEST_F(SwapTest, SwapSelectedRewritesAddressNameNumberAndMassOfTheRowOnly) {
 
 TEST_F(SwapTest, EachSelectedRowGetsItsOwnConversionAndDraw) {
   random = test::ScriptedUniform({0.0f, 0.999f, 0.0f});
-  const std::vector<TestConsist> before = {{"", true, "0", "0", {Hopper("1"), Hopper("2"), Hopper("3"), Hopper("4")}}};
+  const std::vector<TestConsist> before = {
+      {"", true, "0", "0", {Hopper("1"), Hopper("2"), Hopper("3"), Hopper("4")}}};
   text = ScenarioXml(before);
   const StockCatalogue tanker = TankerStock();
   SwapSelected({3, 0, 2}, tanker);
@@ -112,7 +114,8 @@ TEST_F(SwapTest, EachSelectedRowGetsItsOwnConversionAndDraw) {
   // Seven numbers: the first draw takes the first; the high draw reaches further in.
   const std::string listText =
       test::ReadFileBytes(Assets("ValeWorks/Branch Lines/RailVehicles/Freight/Tanker/"
-                                 "TankerTTANumbers.dcsv")).toStdString();
+                                 "TankerTTANumbers.dcsv"))
+          .toStdString();
   std::string second;
   for (const char* n : {"57013", "57021", "57036", "57044", "57058", "57060"}) {
     std::vector<TestConsist> candidate = before;
@@ -135,8 +138,8 @@ TEST_F(SwapTest, StockWithoutNumberListKeepsTheRunningNumber) {
 }
 
 TEST_F(SwapTest, ProductFolderStockWritesItsIdsAsGathered) {
-  StockCatalogue stock = Stock("Electric", "Class 86",
-                               "RailSimulator\\RailVehicles\\Electric\\Class86\\Class86.xml");
+  StockCatalogue stock =
+      Stock("Electric", "Class 86", "RailSimulator\\RailVehicles\\Electric\\Class86\\Class86.xml");
   stock.productFolderChosen = true;
   stock.leaf = "RailSimulator";
   const std::vector<TestConsist> before = {{"", true, "0", "0", {Class66()}}};
@@ -194,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName());
 
 TEST_F(SwapTest, RefusalStopsAtItsRowAndKeepsTheRowsBefore) {
-  const std::vector<TestConsist> before = {{"", true, "0", "0", {Hopper("1"), Class66(), Hopper("3")}}};
+  const std::vector<TestConsist> before = {
+      {"", true, "0", "0", {Hopper("1"), Class66(), Hopper("3")}}};
   text = ScenarioXml(before);
   const ConsistOutcome outcome = SwapSelected({0, 1, 2}, VanStock());
   std::vector<TestConsist> after = before;
@@ -216,9 +220,9 @@ class SwapSelectedRefusalTest : public SwapTest, public testing::WithParamInterf
 
 TEST_P(SwapSelectedRefusalTest, ChangesNothing) {
   const RefusalCase& c = GetParam();
-  const std::string before =
-      ScenarioXml({{"", true, "0", "0", {Hopper()}}, {"", true, "0", "0", {}},
-                   {"", true, "0", "0", {Hopper("9")}}});
+  const std::string before = ScenarioXml({{"", true, "0", "0", {Hopper()}},
+                                          {"", true, "0", "0", {}},
+                                          {"", true, "0", "0", {Hopper("9")}}});
   text = before;
   const ConsistOutcome outcome = SwapSelected(c.rows, VanStock(), c.stockRow, c.consist);
   EXPECT_EQ(text, before);
@@ -371,12 +375,14 @@ struct SwapAllRefusalCase {
   std::string message;
 };
 
-class SwapAllRefusalTest : public SwapTest, public testing::WithParamInterface<SwapAllRefusalCase> {};
+class SwapAllRefusalTest : public SwapTest,
+                           public testing::WithParamInterface<SwapAllRefusalCase> {};
 
 TEST_P(SwapAllRefusalTest, ChangesNothing) {
   const SwapAllRefusalCase& c = GetParam();
-  const std::string before = ScenarioXml(
-      {{"", true, "0", "0", {Hopper()}}, {"", true, "0", "0", {}}, {"", true, "0", "0", {Hopper("9")}}});
+  const std::string before = ScenarioXml({{"", true, "0", "0", {Hopper()}},
+                                          {"", true, "0", "0", {}},
+                                          {"", true, "0", "0", {Hopper("9")}}});
   text = before;
   const ConsistOutcome outcome = SwapAll(c.row, VanStock(), c.stockRow, c.consist);
   EXPECT_EQ(text, before);
@@ -384,13 +390,12 @@ TEST_P(SwapAllRefusalTest, ChangesNothing) {
   ExpectOnly(c.message, MessageIcon::Exclamation);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SwapAllRefusalTest,
-    testing::Values(
-        SwapAllRefusalCase{"no stock row chosen", 0, std::nullopt, 0,
-                           std::string(kNoStockRowChosen)},
-        SwapAllRefusalCase{"empty consist row", 0, 0, 1, std::string(kEmptyConsist)}),
-    test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, SwapAllRefusalTest,
+                         testing::Values(SwapAllRefusalCase{"no stock row chosen", 0, std::nullopt,
+                                                            0, std::string(kNoStockRowChosen)},
+                                         SwapAllRefusalCase{"empty consist row", 0, 0, 1,
+                                                            std::string(kEmptyConsist)}),
+                         test::CaseName());
 
 }  // namespace
 }  // namespace fennick

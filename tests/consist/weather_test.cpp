@@ -49,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         WeatherCase{"no assets folder", "C:\\RS\\Kuju\\P\\Weather", "F.bin", std::nullopt},
         WeatherCase{"assets only as part of a name", "C:\\MyAssets\\Kuju\\P\\Weather", "F.bin",
                     std::nullopt},
-        WeatherCase{"only a provider below assets", "C:\\RS\\Assets\\Kuju", "F.bin",
-                    std::nullopt}),
+        WeatherCase{"only a provider below assets", "C:\\RS\\Assets\\Kuju", "F.bin", std::nullopt}),
     test::CaseName());
 
 TEST(SetWeather, NoFileChosenSaysSo) {

@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -12,9 +14,11 @@
 #include "bridge/converter.h"
 #include "bridge/paths.h"
 #include "browser/open_scenario.h"
+#include "browser/scenario_catalogue.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/editor_window.h"
+#include "ui/program_windows.h"
 #include "ui/vehicle_details_window.h"
 
 namespace fennick::ui {
@@ -72,6 +76,199 @@ TEST_F(EditorWindowTest, CaptionBoxesAndConsists) {
   EXPECT_EQ(Find<QListWidget>("List1")->count(), 3);
   EXPECT_FALSE(Find<QLabel>("Label3")->text().isEmpty());
   EXPECT_FALSE(Find<QComboBox>("Combo1")->isVisible());
+}
+
+const std::string kFreeRoam = "3d9e1f42-5061-4c83-af74-0b12c3d4e5f6";  // one-vehicle driven consist
+
+TEST_F(EditorWindowTest, ChoosingAConsistListsItsVehiclesAfresh) {
+  Open();
+  auto* consists = Find<QListWidget>("List1");
+  auto* vehicles = Find<QListWidget>("List2");
+  consists->setCurrentRow(1);
+  const int secondCount = vehicles->count();
+  consists->setCurrentRow(0);
+  EXPECT_EQ(vehicles->count(), 5);
+  EXPECT_EQ(vehicles->item(0)->text(), "Class 66");
+  EXPECT_EQ(secondCount, 2);
+}
+
+TEST_F(EditorWindowTest, DetailsWindowDescribesThePressedVehicle) {
+  Open();
+  Find<QListWidget>("List1")->setCurrentRow(1);  // 1B17: its second car stands reversed
+  auto* vehicles = Find<QListWidget>("List2");
+  QTest::mouseClick(vehicles->viewport(), Qt::LeftButton, {},
+                    vehicles->visualItemRect(vehicles->item(1)).center());
+  auto* details = window->findChild<VehicleDetailsWindow*>("dlgTips");
+  ASSERT_NE(details, nullptr);
+  EXPECT_TRUE(details->isVisible());
+  EXPECT_EQ(details->findChild<QLabel*>("Label4")->text(), "Orientation = Reversed");
+  EXPECT_TRUE(details->findChild<QLabel*>("Label1")->text().endsWith("Class101_DTCL.xml"));
+
+  Find<QListWidget>("List1")->setCurrentRow(2);  // the loose consist: loaded hoppers
+  QTest::mouseClick(vehicles->viewport(), Qt::LeftButton, {},
+                    vehicles->visualItemRect(vehicles->item(0)).center());
+  EXPECT_EQ(details->findChild<QLabel*>("Label2")->text(), "Loadable = True");
+  EXPECT_EQ(details->findChild<QLabel*>("Label3")->text(), "Loaded = True");
+  EXPECT_EQ(details->findChild<QLabel*>("Label4")->text(), "Orientation = Forward");
+}
+
+TEST_F(EditorWindowTest, DeletingTheOnlyVehicleLeavesAnEmptyConsistThatRefusesCommands) {
+  Open(kFreeRoam);
+  Find<QListWidget>("List1")->setCurrentRow(0);
+  auto* vehicles = Find<QListWidget>("List2");
+  ASSERT_EQ(vehicles->count(), 1);
+  vehicles->setCurrentRow(0);
+  QTest::mouseClick(Find<QPushButton>("Command9"), Qt::LeftButton);
+  ASSERT_EQ(vehicles->count(), 1);
+  EXPECT_EQ(vehicles->item(0)->text(), "Empty Consist");
+  EXPECT_TRUE(window->Session().consistsChanged);
+
+  const std::string before = window->Session().scenarioText;
+  dialogs.shown.clear();
+  vehicles->setCurrentRow(0);
+  QTest::mouseClick(Find<QPushButton>("Command11"), Qt::LeftButton);  // Duplicate Item
+  EXPECT_EQ(window->Session().scenarioText, before);
+  ASSERT_FALSE(dialogs.shown.empty());
+  EXPECT_EQ(dialogs.shown.back().icon, MessageIcon::Exclamation);
+  // Pressing the caption shows no details: it is no vehicle.
+  QTest::mouseClick(vehicles->viewport(), Qt::LeftButton, {},
+                    vehicles->visualItemRect(vehicles->item(0)).center());
+  EXPECT_EQ(window->findChild<VehicleDetailsWindow*>("dlgTips"), nullptr);
+}
+
+TEST_F(EditorWindowTest, TimetableWarningAskedUntilAccepted) {
+  Open();
+  auto* standard = Find<QRadioButton>("Option2_0");
+  auto* timetable = Find<QRadioButton>("Option2_1");
+  dialogs.answers = {false};
+  QTest::mouseClick(timetable, Qt::LeftButton);
+  EXPECT_TRUE(standard->isChecked());
+  EXPECT_FALSE(state.settings.timetableWarningAccepted);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].kind, test::ScriptedDialogs::Shown::OkCancel);
+  EXPECT_EQ(dialogs.shown[0].text.rfind("Changing Scenario type from Standard to Timetable", 0),
+            0u);
+
+  dialogs.answers = {true};
+  QTest::mouseClick(timetable, Qt::LeftButton);
+  EXPECT_TRUE(timetable->isChecked());
+  EXPECT_TRUE(state.settings.timetableWarningAccepted);
+
+  QTest::mouseClick(standard, Qt::LeftButton);   // never asks
+  QTest::mouseClick(timetable, Qt::LeftButton);  // accepted once: no question again
+  EXPECT_TRUE(timetable->isChecked());
+  EXPECT_EQ(dialogs.shown.size(), 2u);
+}
+
+TEST_F(EditorWindowTest, ExitAsksOnlyAfterUnsavedConsistChanges) {
+  Open();
+  EXPECT_TRUE(window->Leave());
+  EXPECT_EQ(browserClosed, 1);
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_TRUE(QFile::exists(state.paths.IniPath())) << "closing writes the settings";
+
+  delete window.data();
+  Open();
+  Find<QPlainTextEdit>("Text1_1")->setPlainText("only the description");  // no consist change
+  Find<QListWidget>("List1")->setCurrentRow(0);
+  Find<QListWidget>("List2")->setCurrentRow(1);
+  QTest::mouseClick(Find<QPushButton>("Command11"), Qt::LeftButton);  // Duplicate Item
+  dialogs.shown.clear();
+  dialogs.answers = {false};
+  EXPECT_FALSE(window->Leave());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(Find<QListWidget>("List2")->count(), 6) << "the duplicate stays";
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].text,
+            "You have made changes to this Scenario, but have not saved them.\nDo you really wish "
+            "to exit?");
+  dialogs.answers = {true};
+  EXPECT_TRUE(window->Leave());
+}
+
+TEST_F(EditorWindowTest, SeasonListAppearsOnFocusAndHandsItsChoiceToTheBox) {
+  Open();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  auto* season = Find<QLineEdit>("Text1_8");
+  auto* chooser = Find<QComboBox>("Combo1");
+  season->setFocus();
+  EXPECT_TRUE(chooser->isVisible());
+  chooser->setCurrentIndex(3);
+  EXPECT_EQ(season->text(), "SEASON_SUMMER") << "picking alone changes only the list";
+  Find<QLineEdit>("Text1_9")->setFocus();
+  EXPECT_FALSE(chooser->isVisible());
+  EXPECT_EQ(season->text(), "SEASON_WINTER");
+}
+
+TEST_F(EditorWindowTest, SetWeatherFillsTheThreeBoxesFromTheChosenFile) {
+  Open();
+  auto* files = Find<QListWidget>("File1");
+  ASSERT_GT(files->count(), 0);
+  const auto found = files->findItems("Overcast.bin", Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1);
+  files->setCurrentItem(found[0]);
+  QTest::mouseClick(Find<QPushButton>("Command3"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLineEdit>("Text1_9")->text(), "Kuju");
+  EXPECT_EQ(Find<QLineEdit>("Text1_10")->text(), "RailSimulator");
+  EXPECT_EQ(Find<QLineEdit>("Text1_11")->text(), "Weather\\Overcast.xml");
+  EXPECT_FALSE(window->Session().consistsChanged);
+}
+
+TEST(ProgramWindowsTest, OpeningAnotherScenarioReplacesTheEditorAndLoadsAnew) {
+  test::SampleInstall sample;
+  ASSERT_TRUE(sample.ok());
+  AppState state{AppPaths(sample.ProgramFolder()), {sample.RsPath(), "", "", false}};
+  test::ScriptedDialogs dialogs;
+  ProgramWindows windows(state, dialogs);
+  windows.OpenBrowser();
+  browser::ListScenarios(state, windows.BrowserState(), 0, dialogs);  // Severn Vale Branch
+  ASSERT_GE(windows.BrowserState().scenarioIds.size(), 2u);
+
+  windows.EditScenario({0});
+  QPointer<EditorWindow> first = windows.Editor();
+  ASSERT_NE(first, nullptr);
+  first->findChild<QListWidget*>("List1")->setCurrentRow(0);
+  first->findChild<QListWidget*>("List2")->setCurrentRow(0);
+  QTest::mouseClick(first->findChild<QPushButton*>("Command9"), Qt::LeftButton);  // a change
+  ASSERT_TRUE(first->Session().consistsChanged);
+
+  dialogs.answers = {false};  // keep the first editor
+  windows.EditScenario({1});
+  EXPECT_EQ(windows.Editor(), first.data());
+  EXPECT_EQ(first->findChild<QLineEdit*>("Text1_0")->text(), "Morning Coal Empties");
+
+  dialogs.answers = {true};
+  windows.EditScenario({1});
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(first.isNull());
+  ASSERT_NE(windows.Editor(), nullptr);
+  EditorWindow* second = windows.Editor();
+  EXPECT_EQ(second->findChild<QLineEdit*>("Text1_0")->text(), "Evening Commuters");
+  EXPECT_TRUE(second->findChild<QRadioButton*>("Option2_1")->isChecked());
+  EXPECT_FALSE(second->Session().consistsChanged);
+  EXPECT_FALSE(second->Session().saved);
+  EXPECT_EQ(second->findChild<QListWidget*>("List1")->item(0)->text().isEmpty(), false);
+  delete second;
+  delete windows.Browser();
+}
+
+TEST(ProgramWindowsTest, ScenarioThatCannotBeOpenedStaysInTheBrowser) {
+  test::SampleInstall sample;
+  ASSERT_TRUE(sample.ok());
+  AppState state{AppPaths(sample.ProgramFolder()), {sample.RsPath(), "", "", false}};
+  test::ScriptedDialogs dialogs;
+  ProgramWindows windows(state, dialogs);
+  windows.OpenBrowser();
+  browser::ListScenarios(state, windows.BrowserState(), 0, dialogs);
+  dialogs.shown.clear();
+  qputenv("FENNICK_SERZ_FAIL", "exit:Scenario.bin");
+  windows.EditScenario({0});
+  qunsetenv("FENNICK_SERZ_FAIL");
+  EXPECT_EQ(windows.Editor(), nullptr);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_NE(dialogs.shown[0].text.find("serz.exe"), std::string::npos) << dialogs.shown[0].text;
+  delete windows.Browser();
 }
 
 }  // namespace
