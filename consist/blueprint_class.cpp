@@ -1,5 +1,7 @@
 #include "consist/blueprint_class.h"
 
+#include "scenario/xml_text.h"
+
 #include "scenario/tag_scan.h"
 #include "scenario/text_codec.h"
 #include "scenario/text_search.h"
@@ -17,7 +19,7 @@ BlueprintClass ClassifyBlueprintText(std::string_view xml) {
   std::string name;
   const TagStatus status = GetDetail(xml, at, "Name", name);
   if (status == TagStatus::kFound || status == TagStatus::kEmptyForm) {
-    found.name = DecodeForDisplay(name, DocumentEncoding(xml));
+    found.name = ShowText(name, DocumentEncoding(xml));
   }
   return found;
 }

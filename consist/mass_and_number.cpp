@@ -1,5 +1,7 @@
 #include "consist/mass_and_number.h"
 
+#include "scenario/xml_text.h"
+
 #include <QDir>
 
 #include "bridge/file_utils.h"
@@ -39,8 +41,7 @@ Result<MassAndNumber> GetMassAndNumber(const Converter& converter, const QString
   if (!HasText(GetDetail(xml, pos, "Mass", found.mass))) return Lacks(binPath, "Mass");
 
   const QString listPath = rsPath + "\\Assets\\" +
-                           QString::fromStdString(DecodeForDisplay(csv, DocumentEncoding(xml))) +
-                           ".dcsv";
+                           QString::fromStdString(ShowText(csv, DocumentEncoding(xml))) + ".dcsv";
   if (!FileExists(listPath)) return found;
   std::string listBytes;
   if (auto read = ReadTextFile(listPath, listBytes); !read) return Error{read.error()};

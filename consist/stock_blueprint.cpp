@@ -1,5 +1,7 @@
 #include "consist/stock_blueprint.h"
 
+#include "scenario/xml_text.h"
+
 #include "consist/blueprint_path.h"
 #include "scenario/text_codec.h"
 
@@ -23,7 +25,7 @@ Result<StockVehicle> StockVehicleFor(const StockCatalogue& catalogue, std::size_
       {&catalogue.entries[row].blueprintId, &vehicle.blueprintId},
       {&catalogue.entries[row].name, &vehicle.name}};
   for (const auto& [utf8, encoded] : texts) {
-    Result<std::string> bytes = EncodeForDocument(*utf8, encoding);
+    Result<std::string> bytes = TextForDocument(*utf8, encoding);
     if (!bytes) return Error{bytes.error()};
     *encoded = std::move(*bytes);
   }

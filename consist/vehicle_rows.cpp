@@ -1,5 +1,7 @@
 #include "consist/vehicle_rows.h"
 
+#include "scenario/xml_text.h"
+
 #include <algorithm>
 
 #include "consist/messages.h"
@@ -50,7 +52,7 @@ std::string VehicleName(std::string_view block) {
 }
 
 std::string ForDisplay(std::string_view bytes, std::string_view scenarioText) {
-  return DecodeForDisplay(bytes, DocumentEncoding(scenarioText));
+  return ShowText(bytes, DocumentEncoding(scenarioText));
 }
 
 std::string CommandError(const std::string& description, std::string_view place) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "persist/start_time_values.h"
+#include "scenario/xml_text.h"
 
 namespace fennick {
 namespace {
@@ -26,7 +27,7 @@ Result<EntryProperties> EntryPropertiesFromBoxes(const PropertyBoxes& boxes,
       properties.values[i] = StartTimeSeconds(boxes[i]);
       continue;
     }
-    Result<std::string> encoded = EncodeForDocument(boxes[i], indexEncoding);
+    Result<std::string> encoded = TextForDocument(boxes[i], indexEncoding);
     if (!encoded) {
       return Error{"the " + std::string(kBoxCaptions[i]) +
                    " cannot be written: " + encoded.error()};

@@ -5,11 +5,12 @@
 #include "scenario/scenario_entry.h"
 #include "scenario/start_time.h"
 #include "scenario/text_codec.h"
+#include "scenario/xml_text.h"
 
 namespace fennick {
 
 std::string ShownText(std::string_view documentBytes, std::string_view document) {
-  return DecodeForDisplay(documentBytes, DocumentEncoding(document));
+  return ShowText(documentBytes, DocumentEncoding(document));
 }
 
 Result<std::vector<EditorConsist>> ReadConsists(std::string_view scenarioText) {
@@ -23,7 +24,7 @@ Result<std::vector<EditorConsist>> ReadConsists(std::string_view scenarioText) {
       return Error{"Consist " + std::to_string(c + 1) +
                    " of the scenario cannot be read: " + summary.error()};
     }
-    consists.push_back(EditorConsist{DecodeForDisplay(summary->caption, encoding), summary->driven,
+    consists.push_back(EditorConsist{ShowText(summary->caption, encoding), summary->driven,
                                      std::move(summary->vehicles)});
   }
   return consists;
@@ -45,7 +46,7 @@ Result<EditorView> LoadEditor(ScenarioSession& session) {
   const std::string_view index = session.indexHead;  // the XML declaration stands at its start
   const TextEncoding indexEncoding = DocumentEncoding(index);
   for (std::size_t i = 0; i < kEntryPropertyCount; ++i) {
-    view.boxes[i] = DecodeForDisplay(properties->values[i], indexEncoding);
+    view.boxes[i] = ShowText(properties->values[i], indexEncoding);
   }
   const std::string& stored = (*properties)[EntryProperty::StartTime];
   auto hhmm = StoredSecondsToBoxText(stored);

@@ -5,6 +5,7 @@
 #include "bridge/converter.h"
 #include "bridge/paths.h"
 #include "browser/open_scenario.h"
+#include "persist/save_scenario.h"
 #include "scenario/editor_load.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
@@ -75,6 +76,29 @@ TEST_F(OpenScenarioTest, ScenarioNotInTheIndexIsReported) {
   auto session = Open("12345678-0000-0000-0000-000000000000");
   ASSERT_FALSE(session.ok());
   EXPECT_NE(session.error().find("not listed"), std::string::npos) << session.error();
+}
+
+TEST_F(OpenScenarioTest, TypedMarkupCharactersSurviveASaveAndShowAgainAsTyped) {
+  auto session = Open(kMorningCoal);
+  ASSERT_TRUE(session.ok());
+  auto view = LoadEditor(*session);
+  ASSERT_TRUE(view.ok());
+  PropertyBoxes boxes = view->boxes;
+  boxes[kBoxDisplayName] = "Coal & Coke <fast>";
+  test::ScriptedDialogs dialogs;
+  const SaveContext context{sample.ProgramFolder(), sample.RsPath()};
+  ASSERT_EQ(SaveScenario(context, *session, SaveRequest{boxes, false, false, view->drivenCaption},
+                         dialogs),
+            CommandOutcome::kDone)
+      << (dialogs.shown.empty() ? "" : dialogs.shown[0].text);
+
+  auto reopened = Open(kMorningCoal);
+  ASSERT_TRUE(reopened.ok()) << reopened.error();
+  EXPECT_NE(reopened->scenarioEntry.find(">Coal &amp; Coke &lt;fast&gt;</English>"),
+            std::string::npos);
+  auto shown = LoadEditor(*reopened);
+  ASSERT_TRUE(shown.ok());
+  EXPECT_EQ(shown->boxes[kBoxDisplayName], "Coal & Coke <fast>");
 }
 
 TEST(ChooseScenarioToOpen, MessagesForNoRowsAndNoSelection) {
