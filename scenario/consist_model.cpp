@@ -7,15 +7,15 @@
 
 namespace fennick {
 
-bool IsDrivenConsist(std::string_view consistText) {
-  const Pos at = FindNoCase(consistText, "<PlayerDriver", 1);
+namespace {
+
+bool IsDrivenAt(std::string_view consistText, Pos at) {
   if (at == kNotFound) return false;
   const ElementSpan span = ElementFinder("PlayerDriver").Find(consistText, at);
   return span.status == TagStatus::kFound && ReadNumber(span.Text(consistText)) == 1.0;
 }
 
-Result<std::string> ConsistCaption(std::string_view consistText) {
-  const Pos at = FindNoCase(consistText, "<ServiceName>", 1);
+Result<std::string> CaptionAt(std::string_view consistText, Pos at) {
   if (at == kNotFound) return std::string(kLooseConsistCaption);
   const Result<LocalizedTextBlock> block =
       LocalizedTextBlock::Enclosed(consistText, at, "ServiceName");
@@ -25,12 +25,24 @@ Result<std::string> ConsistCaption(std::string_view consistText) {
   return caption;
 }
 
+}  // namespace
+
+bool IsDrivenConsist(std::string_view consistText) {
+  return IsDrivenAt(consistText, FindNoCase(consistText, "<PlayerDriver", 1));
+}
+
+Result<std::string> ConsistCaption(std::string_view consistText) {
+  return CaptionAt(consistText, FindNoCase(consistText, "<ServiceName>", 1));
+}
+
 Result<ConsistSummary> ReadConsist(std::string_view consistText) {
-  Result<std::string> caption = ConsistCaption(consistText);
-  if (!caption) return Error{caption.error()};
-  Result<std::vector<VehicleFields>> vehicles = ReadVehicles(consistText);
+  // One scan lists the vehicles and notes where the caption and the driver flag stand.
+  ConsistMarks marks;
+  Result<std::vector<VehicleFields>> vehicles = ReadVehicles(consistText, marks);
   if (!vehicles) return Error{vehicles.error()};
-  return ConsistSummary{std::move(caption.value()), IsDrivenConsist(consistText),
+  Result<std::string> caption = CaptionAt(consistText, marks.serviceName);
+  if (!caption) return Error{caption.error()};
+  return ConsistSummary{std::move(caption.value()), IsDrivenAt(consistText, marks.playerDriver),
                         std::move(vehicles.value())};
 }
 

@@ -36,6 +36,8 @@ class Result {
 // For operations that return nothing but may fail.
 struct Done {};
 using Status = Result<Done>;
-inline Status Ok() { return Done{}; }
+inline Status Ok() {
+  return Done{};
+}
 
 }  // namespace fennick

@@ -31,8 +31,9 @@ bool MatchesFrom(const char* at, std::string_view needle) {
 }
 
 // 0-based index of the first occurrence starting at or after `start`, or kNoIndex.
-// Candidates are filtered 16 at a time on the needle's first and last byte (both folded), so the
-// text is read about twice per byte however often '<' occurs; only survivors are compared in full.
+// Candidates are filtered 16 at a time on the needle's first, second and last byte (all folded):
+// tags begin with '<' so often that the first byte alone lets most blocks through, while "</"
+// and the last byte together leave few survivors; only those are compared in full.
 std::size_t FindFolded(std::string_view text, std::string_view needle, std::size_t start) {
   const std::size_t m = needle.size();
   if (m == 0 || start > text.size() || text.size() - start < m) return kNoIndex;
@@ -46,13 +47,21 @@ std::size_t FindFolded(std::string_view text, std::string_view needle, std::size
   const __m128i lastWanted = _mm_set1_epi8(static_cast<char>(Fold(last)));
   const __m128i firstCase = _mm_set1_epi8(IsAsciiLetter(first) ? 0x20 : 0);
   const __m128i lastCase = _mm_set1_epi8(IsAsciiLetter(last) ? 0x20 : 0);
+  // With a one-byte needle the "second" byte is the first one again.
+  const auto second = static_cast<unsigned char>(needle[m > 1 ? 1 : 0]);
+  const __m128i secondWanted = _mm_set1_epi8(static_cast<char>(Fold(second)));
+  const __m128i secondCase = _mm_set1_epi8(IsAsciiLetter(second) ? 0x20 : 0);
+  const std::size_t secondOffset = m > 1 ? 1 : 0;
   while (i + 15 <= lastStart) {
     const __m128i head =
         _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), firstCase);
     const __m128i tail =
         _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + m - 1)), lastCase);
-    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(
-        _mm_and_si128(_mm_cmpeq_epi8(head, firstWanted), _mm_cmpeq_epi8(tail, lastWanted))));
+    const __m128i next = _mm_or_si128(
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + secondOffset)), secondCase);
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(
+        _mm_and_si128(_mm_cmpeq_epi8(head, firstWanted), _mm_cmpeq_epi8(tail, lastWanted)),
+        _mm_cmpeq_epi8(next, secondWanted))));
     while (mask != 0) {
       const std::size_t candidate = i + static_cast<std::size_t>(std::countr_zero(mask));
       if (MatchesFrom(data + candidate, needle)) return candidate;
@@ -107,48 +116,39 @@ Pos FindCharBack(std::string_view text, char ch, Pos limit) {
   return index == std::string_view::npos ? kNotFound : PositionOf(index);
 }
 
-Pos FindTagStart(std::string_view text, Pos from, std::string_view nextBytes) {
-  if (from < 1 || from > text.size() || nextBytes.empty()) return kNotFound;
+TagStartSet::TagStartSet(std::string_view nextBytes) {
+  for (char c : nextBytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    follows_[byte] = true;
+    if (IsAsciiLetter(byte)) follows_[byte ^ 0x20] = true;
+  }
+}
+
+Pos FindTagStart(std::string_view text, Pos from, const TagStartSet& wanted) {
+  if (from < 1 || from > text.size()) return kNotFound;
   const char* data = text.data();
   const std::size_t size = text.size();
-  auto wanted = [&](std::size_t i) {
-    return data[i] == '<' && i + 1 < size &&
-           nextBytes.find(static_cast<char>(Fold(static_cast<unsigned char>(data[i + 1])))) !=
-               std::string_view::npos;
-  };
   std::size_t i = IndexOf(from);
 #ifdef FENNICK_HAVE_SSE2
-  // Filter 16 positions at a time: '<' here and, after setting bit 0x20, a wanted byte next.
-  // Setting the bit folds letters but may also admit a few other bytes, so survivors are checked.
-  constexpr std::size_t kMaxNext = 8;
-  if (nextBytes.size() <= kMaxNext) {
-    __m128i next[kMaxNext];
-    for (std::size_t k = 0; k < nextBytes.size(); ++k) next[k] = _mm_set1_epi8(nextBytes[k]);
-    const __m128i open = _mm_set1_epi8('<');
-    const __m128i caseBit = _mm_set1_epi8(0x20);
-    while (i + 17 <= size) {
-      const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-      unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, open)));
-      if (mask != 0) {
-        const __m128i after =
-            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1)), caseBit);
-        __m128i any = _mm_setzero_si128();
-        for (std::size_t k = 0; k < nextBytes.size(); ++k) {
-          any = _mm_or_si128(any, _mm_cmpeq_epi8(after, next[k]));
-        }
-        mask &= static_cast<unsigned>(_mm_movemask_epi8(any));
-        while (mask != 0) {
-          const std::size_t candidate = i + static_cast<std::size_t>(std::countr_zero(mask));
-          if (wanted(candidate)) return PositionOf(candidate);
-          mask &= mask - 1;
-        }
+  // Find the '<' 16 positions at a time; each one found is a single look-up of the byte after it.
+  const __m128i open = _mm_set1_epi8('<');
+  while (i + 17 <= size) {
+    const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, open)));
+    while (mask != 0) {
+      const std::size_t candidate = i + static_cast<std::size_t>(std::countr_zero(mask));
+      if (wanted.Contains(static_cast<unsigned char>(data[candidate + 1]))) {
+        return PositionOf(candidate);
       }
-      i += 16;
+      mask &= mask - 1;
     }
+    i += 16;
   }
 #endif
-  for (; i < size; ++i) {
-    if (wanted(i)) return PositionOf(i);
+  for (; i + 1 < size; ++i) {
+    if (data[i] == '<' && wanted.Contains(static_cast<unsigned char>(data[i + 1]))) {
+      return PositionOf(i);
+    }
   }
   return kNotFound;
 }

@@ -26,9 +26,20 @@ Pos FindChar(std::string_view text, char ch, Pos from);
 // Last `ch` at or before `limit` (a limit beyond the text means the whole text).
 Pos FindCharBack(std::string_view text, char ch, Pos limit);
 
-// First "<" at or after `from` whose next byte, with ASCII letters folded to lower case, is one
-// of `nextBytes` (given in lower case). Lets a scan stop only at the tags it may want.
-Pos FindTagStart(std::string_view text, Pos from, std::string_view nextBytes);
+// The bytes that may follow "<" for a scan to stop there: the given ones (in lower case) in
+// either letter case. Built once, used for every stop of a scan.
+class TagStartSet {
+ public:
+  explicit TagStartSet(std::string_view nextBytes);
+  bool Contains(unsigned char byte) const { return follows_[byte]; }
+
+ private:
+  bool follows_[256] = {};
+};
+
+// First "<" at or after `from` whose next byte is in `wanted`. Lets a scan stop only at the tags
+// it may want.
+Pos FindTagStart(std::string_view text, Pos from, const TagStartSet& wanted);
 
 // ASCII case-insensitive equality.
 bool EqualsNoCase(std::string_view a, std::string_view b);

@@ -12,8 +12,12 @@ constexpr std::string_view kBlockOpen = "<cOwnedEntity";
 constexpr std::string_view kBlockClose = "</cOwnedEntity";
 
 // Second bytes of the tags the listing looks at: Name, cOwnedEntity, BlueprintID, Flipped,
-// IsPreloaded and InitialLevel. Every other tag is skipped without stopping.
-constexpr std::string_view kWantedTagLetters = "ncbfi";
+// IsPreloaded, InitialLevel, ServiceName and PlayerDriver. Every other tag is skipped without
+// stopping.
+const TagStartSet& WantedTags() {
+  static const TagStartSet wanted("ncbfisp");
+  return wanted;
+}
 
 // The latest tags seen so far in the scan, as 1-based positions (0 = none yet).
 struct LastTags {
@@ -25,9 +29,19 @@ struct LastTags {
 };
 
 // Records the tag opening at 0-based `index` when it is one the listing needs.
-void NoteTag(std::string_view text, std::size_t index, LastTags& last) {
+void NoteTag(std::string_view text, std::size_t index, LastTags& last, ConsistMarks& marks) {
   const Pos at = PositionOf(index);
   switch (text[index + 1] | 0x20) {
+    case 's':
+      if (marks.serviceName == kNotFound && MatchesNoCaseAt(text, index, "<ServiceName>")) {
+        marks.serviceName = at;
+      }
+      break;
+    case 'p':
+      if (marks.playerDriver == kNotFound && MatchesNoCaseAt(text, index, "<PlayerDriver")) {
+        marks.playerDriver = at;
+      }
+      break;
     case 'c':
       if (MatchesNoCaseAt(text, index, kBlockOpen)) last.blockOpen = at;
       break;
@@ -69,18 +83,24 @@ std::string FieldText(std::string_view beforeName, std::string_view name, Pos at
 }  // namespace
 
 Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText) {
+  ConsistMarks marks;
+  return ReadVehicles(consistText, marks);
+}
+
+Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText, ConsistMarks& marks) {
   static const ElementFinder nameFinder("Name");
+  marks = ConsistMarks{};
   std::vector<VehicleFields> vehicles;
   LastTags last;
   Pos previousEnd = kNotFound;
   // Closing tags of blocks are found by a search of their own that only ever moves forward.
   Pos lastBlockClose = kNotFound;
   Pos closeSearchFrom = 1;
-  for (Pos lt = FindTagStart(consistText, 1, kWantedTagLetters); lt != kNotFound;) {
+  for (Pos lt = FindTagStart(consistText, 1, WantedTags()); lt != kNotFound;) {
     const std::size_t index = IndexOf(lt);
     if (!MatchesNoCaseAt(consistText, index, "<Name")) {
-      NoteTag(consistText, index, last);
-      lt = FindTagStart(consistText, lt + 1, kWantedTagLetters);
+      NoteTag(consistText, index, last, marks);
+      lt = FindTagStart(consistText, lt + 1, WantedTags());
       continue;
     }
     const ElementSpan name = nameFinder.Find(consistText, lt);
@@ -103,7 +123,7 @@ Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText) {
     vehicle.loadable = last.emptyLoad <= floor;
     vehicles.push_back(std::move(vehicle));
     previousEnd = name.status == TagStatus::kFound ? name.close : name.openEnd;
-    lt = FindTagStart(consistText, previousEnd + 1, kWantedTagLetters);
+    lt = FindTagStart(consistText, previousEnd + 1, WantedTags());
   }
   return vehicles;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "scenario/position.h"
 #include "scenario/result.h"
 
 namespace fennick {
@@ -23,5 +24,13 @@ struct VehicleFields {
 // its own block, which starts at its own "<cOwnedEntity"; a field its block lacks is empty, never
 // a neighbour's. The text is scanned once. Fails when a Name element has no closing tag.
 Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText);
+
+// The first "<ServiceName>" and "<PlayerDriver" of a consist's text (0 when it has none), noted
+// by the same scan that lists its vehicles, so the editor load reads each consist once.
+struct ConsistMarks {
+  Pos serviceName = kNotFound;
+  Pos playerDriver = kNotFound;
+};
+Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText, ConsistMarks& marks);
 
 }  // namespace fennick

@@ -15,6 +15,7 @@
 #include "bench/scenario/allocation_meter.h"
 #include "bench/scenario/scenario_document_generator.h"
 #include "scenario/consist_model.h"
+#include "scenario/editor_load.h"
 #include "scenario/tag_scan.h"
 
 namespace fennick::bench {
@@ -137,6 +138,29 @@ void BM_ReadEveryVehicle(benchmark::State& state) {
   state.counters["vehicles"] = static_cast<double>(vehicles);
 }
 
+// What the editor load does with the document: consist boundaries, captions, the driven
+// consist and every vehicle's fields, captions decoded for display.
+void BM_EditorLoad(benchmark::State& state) {
+  const std::string& text = Document();
+  Tally tally;
+  std::size_t consists = 0;
+  for (auto _ : state) {
+    tally.memchr += MemchrPass(text);
+    AllocationMeter::Reset();
+    const double seconds = Seconds([&] {
+      const auto loaded = ReadConsists(text);
+      consists = loaded ? loaded->size() : 0;
+      benchmark::DoNotOptimize(loaded);
+    });
+    tally.peak = std::max(tally.peak, AllocationMeter::PeakAboveBase());
+    tally.operation += seconds;
+    state.SetIterationTime(seconds);
+  }
+  tally.Report(state, text.size());
+  state.counters["consists"] = static_cast<double>(consists);
+}
+
+BENCHMARK(BM_EditorLoad)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FindEveryConsistEnd)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PutAllTimes)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadEveryVehicle)->UseManualTime()->Unit(benchmark::kMillisecond);

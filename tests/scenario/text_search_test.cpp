@@ -95,7 +95,8 @@ TEST(FindTagStart, StopsOnlyAtWantedTagsAcrossBlockEdges) {
         break;
       }
     }
-    ASSERT_EQ(FindTagStart(text, from, wanted), expected) << "text=" << text << " from=" << from;
+    ASSERT_EQ(FindTagStart(text, from, TagStartSet(wanted)), expected)
+        << "text=" << text << " from=" << from;
   }
 }
 
