@@ -76,6 +76,12 @@ ParsedEdits ParseEditOptions(const QStringList& arguments, bool consistOperation
       parsed.error = "--type is standard or timetable";
       return parsed;
     }
+    if (spec->consistOperation && option.name != "--stock" &&
+        !ParseConsistTarget(option.value, option.name.startsWith("--swap"),
+                            option.name == "--drive")) {
+      parsed.error = "cannot read " + option.name.toStdString() + " " + option.value.toStdString();
+      return parsed;
+    }
     parsed.options.push_back(option);
   }
   return parsed;

@@ -2,45 +2,38 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <memory>
 #include <ostream>
 
 #include "tests/browser/browser_fixture.h"
+#include "tests/support/cli_runner.h"
 
 namespace fennick::test {
 namespace {
 
+// The run with its texts as bytes, as these tests compare them.
 struct CliRun {
   QByteArray out;
   QByteArray err;
   int status = -1;
 };
 
-// Runs a copy of rs_fennick_cli standing in the test's own program folder, so that tests
-// running side by side never share a TempFiles folder.
 class CliTest : public BrowserFixture {
  protected:
   void SetUp() override {
     BrowserFixture::SetUp();
-    cli = install.ProgramFolder() + "/rs_fennick_cli";
-    ASSERT_TRUE(QFile::copy(QStringLiteral(FENNICK_CLI), cli));
-    QFile::setPermissions(cli, QFile::permissions(QStringLiteral(FENNICK_CLI)));
+    cli = std::make_unique<CliRunner>(install.ProgramFolder(), install.RsPath());
+    ASSERT_TRUE(cli->ok());
   }
   CliRun Run(QStringList arguments, bool yes = false) {
-    if (yes) arguments.prepend("--yes");
-    arguments = QStringList{"--rs-path", install.RsPath()} + arguments;
-    QProcess process;
-    process.setWorkingDirectory(install.ProgramFolder());
-    process.start(cli, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.readAllStandardOutput(), process.readAllStandardError(),
-            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
+    const test::CliRun run = cli->Run(std::move(arguments), yes);
+    return {QByteArray::fromStdString(run.out), QByteArray::fromStdString(run.err), run.exitCode};
   }
   QString MorningCoal(const QString& file) const {
     return ScenarioPath(kSevernVale, kMorningCoal, file);
   }
 
-  QString cli;
+  std::unique_ptr<CliRunner> cli;
 };
 
 TEST_F(CliTest, RoutesPrintsNameTabFolder) {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "consist/stock_gatherer.h"
 #include "tests/consist/sample_stock_fixture.h"
 #include "tests/scenario/case_name.h"
+#include "tests/support/cli_runner.h"
 #include "tests/support/scripted_dialogs.h"
 
 namespace fennick {
@@ -18,35 +20,18 @@ namespace {
 
 using test::PrintTo;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using test::CliRun;
 
 class StockCliTest : public test::SampleStockTest {
  protected:
   void SetUp() override {
     SampleStockTest::SetUp();
-    // A copy beside the sample, so its TempFiles and Fennick.ini are this test's own.
-    cli = install.ProgramFolder() + "/rs_fennick_cli";
-    ASSERT_TRUE(QFile::copy(QStringLiteral(FENNICK_CLI), cli));
-    QFile::setPermissions(cli, QFile::permissions(QStringLiteral(FENNICK_CLI)));
+    cli = std::make_unique<test::CliRunner>(install.ProgramFolder(), install.RsPath());
+    ASSERT_TRUE(cli->ok());
   }
 
   CliRun Run(QStringList arguments, const QString& failSetting = {}) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("FENNICK_SERZ_LOG");
-    if (!failSetting.isEmpty()) environment.insert("FENNICK_SERZ_FAIL", failSetting);
-    process.setProcessEnvironment(environment);
-    process.start(cli, QStringList{"--rs-path", install.RsPath()} + arguments);
-    CliRun run;
-    if (!process.waitForFinished(120000)) return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
+    return cli->Run(std::move(arguments), false, failSetting);
   }
 
   // The same gathering in this process: the lines the command line has to print.
@@ -60,7 +45,7 @@ class StockCliTest : public test::SampleStockTest {
     return lines;
   }
 
-  QString cli;
+  std::unique_ptr<test::CliRunner> cli;
 };
 
 struct KindCase {

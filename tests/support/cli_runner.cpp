@@ -1,0 +1,33 @@
+#include "tests/support/cli_runner.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace fennick::test {
+
+CliRunner::CliRunner(const QString& programFolder, const QString& rsPath)
+    : cli_(programFolder + "/rs_fennick_cli"), programFolder_(programFolder), rsPath_(rsPath) {
+  const QString built = QStringLiteral(FENNICK_CLI);
+  QFile::remove(cli_);
+  ok_ = QFile::copy(built, cli_) && QFile::setPermissions(cli_, QFile::permissions(built));
+}
+
+CliRun CliRunner::Run(QStringList arguments, bool yes, const QString& fault) const {
+  if (yes) arguments.prepend("--yes");
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove("FENNICK_SERZ_LOG");
+  environment.remove("FENNICK_SERZ_FAIL");
+  if (!fault.isEmpty()) environment.insert("FENNICK_SERZ_FAIL", fault);
+  process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(programFolder_);
+  process.start(cli_, QStringList{"--rs-path", rsPath_} + arguments);
+  CliRun run;
+  if (!process.waitForFinished(120000)) return run;
+  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.out = process.readAllStandardOutput().toStdString();
+  run.err = process.readAllStandardError().toStdString();
+  return run;
+}
+
+}  // namespace fennick::test
