@@ -141,3 +141,23 @@ TEST(Donation, PageThatCannotOpenIsReportedAndStillMarked) {
 
 }  // namespace
 }  // namespace fennick
+
+namespace fennick {
+namespace {
+
+TEST(AppPathsTest, ProgramFolderThatCannotBeWrittenFallsBackToThePersonsOwnFolder) {
+  QTemporaryDir dir;
+  EXPECT_EQ(AppPaths::ForExecutable(dir.path()).ProgramFolder(), dir.path());
+  // A file where the folder should be can never take Fennick.ini.
+  const QString notAFolder = dir.filePath("rs_fennick");
+  QFile file(notAFolder);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  const AppPaths fallback = AppPaths::ForExecutable(notAFolder);
+  EXPECT_NE(fallback.ProgramFolder(), notAFolder);
+  EXPECT_TRUE(FolderIsWritable(fallback.ProgramFolder()));
+  EXPECT_TRUE(fallback.IniPath().endsWith("Fennick.ini"));
+}
+
+}  // namespace
+}  // namespace fennick

@@ -7,9 +7,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "bridge/process_runner.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
+#include "ui/busy_guard.h"
 #include "ui/folder_picker.h"
 #include "ui/startup_window.h"
 
@@ -142,6 +145,35 @@ TEST(FolderPickerTest, ChoosingAFolderInTheTreeFillsTheTextBox) {
   FolderPicker picker(state);
   EXPECT_EQ(picker.findChild<QLineEdit*>("Text1")->text(),
             QDir::toNativeSeparators(dir.filePath("Rail Simulator")));
+}
+
+}  // namespace
+}  // namespace fennick::ui
+
+namespace fennick::ui {
+namespace {
+
+TEST(BusyGuardTest, WhileAConverterRunsClicksAreSwallowedAndTheBusyPointerShows) {
+  InstallBusyGuard();
+  QPushButton button("Start");
+  int clicks = 0;
+  QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+  button.show();
+  // A click arrives while the runner waits for a child process.
+  bool sawBusy = false;
+  QTimer::singleShot(0, [&] {
+    sawBusy =
+        QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    QTest::mouseClick(&button, Qt::LeftButton);
+  });
+  const RunOutcome outcome = RunAndWait(Launch{"/bin/sh", {"-c", "sleep 0.3"}, {}, {}});
+  EXPECT_TRUE(outcome.started);
+  EXPECT_TRUE(sawBusy);
+  EXPECT_EQ(clicks, 0) << "a click during the wait must not run a command";
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  QTest::mouseClick(&button, Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  SetBusyHook({});
 }
 
 }  // namespace

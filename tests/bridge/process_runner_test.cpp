@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "bridge/process_runner.h"
+#include "bridge/program_start.h"
+#include "tests/support/sample_install.h"
+
+namespace fennick {
+namespace {
+
+// A folder on the search path for this test only.
+class SearchPath {
+ public:
+  explicit SearchPath(const QString& folder) : saved_(qgetenv("PATH")) {
+    qputenv("PATH", (folder + ":" + QString::fromLocal8Bit(saved_)).toLocal8Bit());
+  }
+  ~SearchPath() { qputenv("PATH", saved_); }
+
+ private:
+  QByteArray saved_;
+};
+
+bool MakeScript(const QString& path, const QByteArray& body) {
+  return test::WriteFileBytes(path, "#!/bin/sh\n" + body) &&
+         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+}
+
+TEST(LaunchFor, WindowsProgramsGoThroughWineWhenItIsThere) {
+  QTemporaryDir dir;
+  const QString exe = dir.filePath("serz.exe");
+  ASSERT_TRUE(test::WriteFileBytes(exe, "MZ\x90\x00 a Windows program"));
+  const QString native = dir.filePath("native.exe");
+  ASSERT_TRUE(MakeScript(native, "exit 0\n"));
+
+  QString why;
+  {
+    SearchPath empty(dir.filePath("no-wine-here"));
+    qputenv("PATH", dir.filePath("no-wine-here").toLocal8Bit());
+    const Launch launch = LaunchFor(exe, {"in", "xml:out"}, &why);
+    EXPECT_TRUE(launch.program.isEmpty());
+    EXPECT_TRUE(why.contains("wine")) << why.toStdString();
+  }
+  const QString bin = dir.filePath("bin");
+  QDir().mkpath(bin);
+  ASSERT_TRUE(MakeScript(bin + "/wine", "exit 0\n"));
+  SearchPath withWine(bin);
+  const Launch throughWine = LaunchFor(exe, {"in", "xml:out"}, &why);
+  EXPECT_EQ(throughWine.program, bin + "/wine");
+  EXPECT_EQ(throughWine.arguments, QStringList({exe, "in", "xml:out"}));
+  const Launch direct = LaunchFor(native, {"a"}, &why);
+  EXPECT_EQ(direct.program, native);
+  EXPECT_EQ(direct.arguments, QStringList({"a"}));
+}
+
+TEST(RunAndWait, ReportsExitStatusAndAFailedStart) {
+  QTemporaryDir dir;
+  const QString script = dir.filePath("exits.sh");
+  ASSERT_TRUE(MakeScript(script, "exit 259\n"));  // the code that once meant "still running"
+  const RunOutcome ended = RunAndWait(Launch{script, {}, {}, {}});
+  EXPECT_TRUE(ended.started);
+  EXPECT_EQ(ended.exitCode, 259 & 0xFF);
+  const RunOutcome missing = RunAndWait(Launch{dir.filePath("none"), {}, {}, {}});
+  EXPECT_FALSE(missing.started);
+  EXPECT_FALSE(missing.errorText.isEmpty());
+}
+
+TEST(StartProgram, MissingOrUnstartableProgramsAreReported) {
+  // Kept to the end of the run: the started program may still be reading itself.
+  static QTemporaryDir dir;
+  const auto missing = StartProgram(dir.path() + "\\RailSim.exe");
+  ASSERT_FALSE(missing.ok());
+  EXPECT_NE(missing.error().find("RailSim.exe"), std::string::npos);
+  const QString script = dir.filePath("RailSim.exe");
+  ASSERT_TRUE(MakeScript(script, "exit 0\n"));
+  EXPECT_TRUE(StartProgram(dir.path() + "\\railsim.EXE").ok());
+}
+
+}  // namespace
+}  // namespace fennick
