@@ -73,6 +73,9 @@ StartupWindow::StartupWindow(AppState& state, Dialogs& dialogs, Actions actions,
   LocateSimulator(state_.paths, state_.settings, sources);
   if (!state_.settings.contributeMark.isEmpty()) donate_->hide();
   setWindowTitle(CaptionWithVersion(kStartupCaption, state_.settings.rsPath));
+  // Wide enough for the caption, which names the simulator folder.
+  resize(std::max(sizeHint().width(), fontMetrics().horizontalAdvance(windowTitle()) * 5 / 4 + 120),
+         sizeHint().height());
 }
 
 void StartupWindow::Start() {
