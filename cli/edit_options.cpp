@@ -8,13 +8,13 @@ namespace fennick::cli {
 
 namespace {
 
-struct OptionSpec {
+struct OptionRule {
   const char* name;
   bool takesValue;
   bool consistOperation;
 };
 
-constexpr std::array<OptionSpec, 23> kOptions = {{
+constexpr std::array<OptionRule, 23> kOptions = {{
     {"--display-name", true, false},
     {"--description", true, false},
     {"--briefing", true, false},
@@ -40,9 +40,9 @@ constexpr std::array<OptionSpec, 23> kOptions = {{
     {"--unload", true, true},
 }};
 
-const OptionSpec* Spec(const QString& name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (name == spec.name) return &spec;
+const OptionRule* RuleOf(const QString& name) {
+  for (const OptionRule& rule : kOptions) {
+    if (name == rule.name) return &rule;
   }
   return nullptr;
 }
@@ -59,13 +59,13 @@ std::optional<int> Row(const QString& text) {
 ParsedEdits ParseEditOptions(const QStringList& arguments, bool consistOperationsAllowed) {
   ParsedEdits parsed;
   for (int i = 0; i < arguments.size(); ++i) {
-    const OptionSpec* spec = Spec(arguments[i]);
-    if (!spec || (spec->consistOperation && !consistOperationsAllowed)) {
+    const OptionRule* rule = RuleOf(arguments[i]);
+    if (!rule || (rule->consistOperation && !consistOperationsAllowed)) {
       parsed.error = "unknown option " + arguments[i].toStdString();
       return parsed;
     }
     EditOption option{arguments[i], {}};
-    if (spec->takesValue) {
+    if (rule->takesValue) {
       if (i + 1 >= arguments.size()) {
         parsed.error = arguments[i].toStdString() + " needs a value";
         return parsed;
@@ -76,7 +76,7 @@ ParsedEdits ParseEditOptions(const QStringList& arguments, bool consistOperation
       parsed.error = "--type is standard or timetable";
       return parsed;
     }
-    if (spec->consistOperation && option.name != "--stock" &&
+    if (rule->consistOperation && option.name != "--stock" &&
         !ParseConsistTarget(option.value, option.name.startsWith("--swap"),
                             option.name == "--drive")) {
       parsed.error = "cannot read " + option.name.toStdString() + " " + option.value.toStdString();

@@ -227,12 +227,12 @@ QGroupBox* EditorWindow::BuildSelectedConsistFrame() {
   connect(vehicles_, &QListWidget::itemPressed, this,
           [this](QListWidgetItem* item) { ShowVehicleDetails(vehicles_->row(item)); });
 
-  struct Spec {
+  struct ButtonText {
     const char* name;
     const char* caption;
     const char* tooltip;
   };
-  const Spec specs[] = {
+  const ButtonText texts[] = {
       {"Command10", "Swap Selected Item(s)",
        "Just Swap Selected Item with one from Available Stock."},
       {"Command7", "Swap All Identical Stock",
@@ -247,7 +247,7 @@ QGroupBox* EditorWindow::BuildSelectedConsistFrame() {
   };
   auto* buttons = new QGridLayout;
   for (int i = 0; i < 8; ++i) {
-    auto* button = MakeButton(specs[i].name, tr(specs[i].caption), tr(specs[i].tooltip));
+    auto* button = MakeButton(texts[i].name, tr(texts[i].caption), tr(texts[i].tooltip));
     connect(button, &QPushButton::clicked, this, [this, i] { RunConsistCommand(i); });
     buttons->addWidget(button, i / 2, i % 2);
   }
