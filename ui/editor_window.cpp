@@ -23,6 +23,7 @@
 
 #include "app/version.h"
 #include "bridge/paths.h"
+#include "consist/folder_navigation.h"
 #include "ui/season_box.h"
 #include "ui/vehicle_details_window.h"
 
@@ -312,11 +313,9 @@ QGroupBox* EditorWindow::BuildStockFrame() {
   layout->addWidget(stock_, 3);
   connect(find, &QPushButton::clicked, this, &EditorWindow::GatherStock);
 
-  const QString kuju = NativePath(JoinPath(JoinPath(state_.settings.rsPath, "Assets"), "Kuju"));
-  const QString start = state_.settings.lastStockFolder.isEmpty()
-                            ? kuju
-                            : NativePath(state_.settings.lastStockFolder);
-  ShowFolderIn(stockFolders_, folderModel_, start);
+  ShowFolderIn(
+      stockFolders_, folderModel_,
+      NativePath(StockFolderAtStart(state_.settings.rsPath, state_.settings.lastStockFolder)));
   connect(stockFolders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& index) { StockFolderChanged(folderModel_->filePath(index)); });
   return frame;

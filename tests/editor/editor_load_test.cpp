@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "scenario/editor_load.h"
+#include "scenario/vehicle_details.h"
 #include "tests/editor/crafted_documents.h"
 
 namespace fennick {
@@ -149,6 +150,38 @@ TEST(VehiclesOfConsist, FollowTheDocumentAsItNowStands) {
   ASSERT_TRUE(first.ok());
   EXPECT_EQ((*first)[1].name, "Zwei");
   EXPECT_FALSE(VehiclesOfConsist(document, 2).ok());
+}
+
+}  // namespace
+}  // namespace fennick
+
+namespace fennick {
+namespace {
+
+TEST(DescribeVehicle, LinesOfTheDetailsWindow) {
+  struct Case {
+    const char* flipped;
+    const char* preloaded;
+    bool loadable;
+    const char* orientation;
+    std::optional<std::string> loaded;
+    const char* loadableLine;
+  };
+  const Case cases[] = {
+      {"1", "eTrue", true, "Orientation = Reversed", "Loaded = True", "Loadable = True"},
+      {"1.0000", "eFalse", false, "Orientation = Reversed", "Loaded = False", "Loadable = False"},
+      {"0", "", true, "Orientation = Forward", std::nullopt, "Loadable = True"},
+      {"yes", "etrue", true, "Orientation = Forward", std::nullopt, "Loadable = True"},
+      {"", "eTrue", true, "Orientation = Forward", "Loaded = True", "Loadable = True"},
+  };
+  for (const Case& c : cases) {
+    const VehicleFields vehicle{"Van", "RailVehicles\\Van.xml", c.flipped, c.preloaded, c.loadable};
+    const VehicleDetailsText text = DescribeVehicle(vehicle);
+    EXPECT_EQ(text.blueprint, "RailVehicles\\Van.xml");
+    EXPECT_EQ(text.orientation, c.orientation) << c.flipped;
+    EXPECT_EQ(text.loaded, c.loaded) << c.preloaded;
+    EXPECT_EQ(text.loadable, c.loadableLine);
+  }
 }
 
 }  // namespace
