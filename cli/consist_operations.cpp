@@ -3,14 +3,9 @@
 #include "bridge/converter.h"
 #include "cli/scenario_lookup.h"
 #include "consist/classification_cache.h"
-#include "consist/delete_item.h"
-#include "consist/drive_it.h"
-#include "consist/duplicate_item.h"
-#include "consist/load_wagons.h"
+#include "consist/consist_command.h"
 #include "consist/stock_catalogue.h"
 #include "consist/stock_gatherer.h"
-#include "consist/swap_all.h"
-#include "consist/swap_selected.h"
 #include "consist/uniform_source.h"
 #include "scenario/editor_load.h"
 
@@ -75,24 +70,22 @@ bool ConsistOperations::Apply(const EditOption& option) {
   const std::optional<std::size_t> stockRow =
       target->stockRow >= 0 ? std::optional<std::size_t>(target->stockRow) : std::nullopt;
 
-  std::string& text = session_.scenarioText;
-  ConsistOutcome outcome;
-  if (option.name == "--swap") {
-    outcome = SwapSelectedItems(text, m, rows, stock_->catalogue, stockRow, source, dialogs);
-  } else if (option.name == "--swap-all") {
-    outcome = SwapAllIdenticalStock(text, m, current, stock_->catalogue, stockRow, source, dialogs);
-  } else if (option.name == "--duplicate") {
-    outcome = DuplicateItem(text, m, current, dialogs);
-  } else if (option.name == "--duplicate-rear") {
-    outcome = DuplicateAtRear(text, m, current, dialogs);
-  } else if (option.name == "--delete") {
-    outcome = DeleteItem(text, m, current, dialogs);
-  } else if (option.name == "--drive") {
-    outcome = DriveIt(text, m, current, dialogs);
-  } else {
-    outcome = LoadSelectedWagons(
-        text, m, rows, option.name == "--load" ? WagonLoad::kLoaded : WagonLoad::kEmpty, dialogs);
+  static const std::pair<const char*, ConsistCommand> kCommands[] = {
+      {"--swap", ConsistCommand::kSwapSelected},
+      {"--swap-all", ConsistCommand::kSwapAll},
+      {"--duplicate", ConsistCommand::kDuplicate},
+      {"--duplicate-rear", ConsistCommand::kDuplicateAtRear},
+      {"--delete", ConsistCommand::kDelete},
+      {"--drive", ConsistCommand::kDriveIt},
+      {"--load", ConsistCommand::kLoad},
+      {"--unload", ConsistCommand::kUnload}};
+  ConsistCommand command = ConsistCommand::kLoad;
+  for (const auto& [name, which] : kCommands) {
+    if (option.name == name) command = which;
   }
+  const ConsistOutcome outcome = RunConsistCommand(command, session_.scenarioText,
+                                                   ConsistSelection{m, current, rows, stockRow},
+                                                   stock_->catalogue, source, dialogs);
   if (outcome.consistsChanged) session_.consistsChanged = true;
   if (outcome.drivenLabel) drivenCaption_ = *outcome.drivenLabel;
   // A refusal or failure shows a warning; the operations after it are not run.

@@ -54,18 +54,6 @@ class EditorWindow : public QMainWindow {
 
   static inline const QString kCaption = QStringLiteral("Scenario Editor");
 
-  // The consist buttons, in the order of the Selected Consist frame.
-  enum ConsistCommand {
-    kSwapSelected,
-    kSwapAll,
-    kDuplicate,
-    kDuplicateAtRear,
-    kDelete,
-    kDriveIt,
-    kLoad,
-    kUnload
-  };
-
   ScenarioSession& Session() { return session_; }
   // The twelve boxes as they read now.
   PropertyBoxes Boxes() const;

@@ -11,13 +11,8 @@
 #include <algorithm>
 
 #include "bridge/converter.h"
-#include "consist/delete_item.h"
-#include "consist/drive_it.h"
-#include "consist/duplicate_item.h"
-#include "consist/load_wagons.h"
+#include "consist/consist_command.h"
 #include "consist/stock_gatherer.h"
-#include "consist/swap_all.h"
-#include "consist/swap_selected.h"
 #include "consist/weather.h"
 #include "persist/clone_scenario.h"
 #include "persist/launch.h"
@@ -113,33 +108,10 @@ void EditorWindow::RunConsistCommand(int command) {
   const Converter converter(state_.paths.ProgramFolder(), state_.settings.rsPath);
   const StockSource source{converter, state_.settings.rsPath, stockRun_.random};
 
-  std::string& text = session_.scenarioText;
-  ConsistOutcome outcome;
-  switch (command) {
-    case kSwapSelected:
-      outcome = SwapSelectedItems(text, m, selected, catalogue_, chosenStock, source, dialogs_);
-      break;
-    case kSwapAll:
-      outcome = SwapAllIdenticalStock(text, m, current, catalogue_, chosenStock, source, dialogs_);
-      break;
-    case kDuplicate:
-      outcome = DuplicateItem(text, m, current, dialogs_);
-      break;
-    case kDuplicateAtRear:
-      outcome = DuplicateAtRear(text, m, current, dialogs_);
-      break;
-    case kDelete:
-      outcome = DeleteItem(text, m, current, dialogs_);
-      break;
-    case kDriveIt:
-      outcome = DriveIt(text, m, current, dialogs_);
-      break;
-    case kLoad:
-    case kUnload:
-      outcome = LoadSelectedWagons(
-          text, m, selected, command == kLoad ? WagonLoad::kLoaded : WagonLoad::kEmpty, dialogs_);
-      break;
-  }
+  const ConsistSelection selection{m, current, selected, chosenStock};
+  const ConsistOutcome outcome =
+      fennick::RunConsistCommand(static_cast<ConsistCommand>(command), session_.scenarioText,
+                                 selection, catalogue_, source, dialogs_);
   if (outcome.consistsChanged) session_.consistsChanged = true;
   if (outcome.drivenLabel) driven_->setText(QString::fromStdString(*outcome.drivenLabel));
   RefreshVehicles(currentRow);
