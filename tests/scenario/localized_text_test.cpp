@@ -4,124 +4,57 @@
 
 #include <string>
 
-#include "scenario/text_search.h"
-#include "tests/scenario/case_name.h"
+#include "tests/scenario/scenario_texts.h"
 
 namespace fennick {
 namespace {
 
-using test::PrintTo;
+using test::Block;
 
-// A block as the converter writes it, with the given five texts.
-std::string Block(const std::string& tag, const std::string& en, const std::string& fr,
-                  const std::string& it, const std::string& de, const std::string& es) {
-  return "<" + tag + "><Localisation-cUserLocalisedString>\n" +
-         "<English d:type=\"cDeltaString\">" + en + "</English>" +
-         "<French d:type=\"cDeltaString\">" + fr + "</French>\n" +
-         "<Italian d:type=\"cDeltaString\">" + it + "</Italian>" +
-         "<German d:type=\"cDeltaString\">" + de + "</German>\n" +
-         "<Spanish d:type=\"cDeltaString\">" + es + "</Spanish>" +
-         "<Key d:type=\"cDeltaString\">k</Key>\n</Localisation-cUserLocalisedString></" + tag + ">";
-}
-
-struct ReadCase {
-  const char* label;
-  std::string text;
-  std::string expected;
-};
-
-class GetLocalTextTest : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(GetLocalTextTest, ShowsFirstNonEmptyLanguage) {
-  const Result<std::string> text = LocalizedTextBlock(1).GetLocalText(GetParam().text);
-  ASSERT_TRUE(text.ok()) << text.error();
-  EXPECT_EQ(*text, GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GetLocalTextTest,
-    testing::Values(
-        ReadCase{"english", Block("DisplayName", "Quick run", "", "", "", ""), "Quick run"},
-        ReadCase{"english wins over others", Block("DisplayName", "A", "B", "C", "D", "E"), "A"},
-        ReadCase{"french when english empty", Block("ServiceName", "", "Rapide", "", "", ""),
-                 "Rapide"},
-        ReadCase{"german after three empty", Block("DisplayName", "", "", "", "Schnell", ""),
-                 "Schnell"},
-        ReadCase{"spanish last", Block("DisplayName", "", "", "", "", "Rápido"), "Rápido"},
-        ReadCase{"all empty", Block("DisplayName", "", "", "", "", ""), ""},
-        ReadCase{"english only, others missing",
-                 "<DisplayName><English>Solo</English></DisplayName>", "Solo"},
-        ReadCase{"empty-form english falls back",
-                 "<English/><French>Fr</French><Italian></Italian>", "Fr"},
-        ReadCase{"bytes above 127 kept", Block("DisplayName", "Caf\xE9 \x80", "", "", "", ""),
-                 "Caf\xE9 \x80"}),
-    test::CaseName());
-
-struct FailCase {
-  const char* label;
-  std::string text;
-  std::string language;  // named in the error
-};
-
-class GetLocalTextFailureTest : public testing::TestWithParam<FailCase> {};
-
-TEST_P(GetLocalTextFailureTest, NamesTheMissingLanguage) {
-  const Result<std::string> text = LocalizedTextBlock(1).GetLocalText(GetParam().text);
-  ASSERT_FALSE(text.ok());
-  EXPECT_NE(text.error().find(GetParam().language), std::string::npos) << text.error();
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GetLocalTextFailureTest,
-    testing::Values(FailCase{"no english", "<DisplayName></DisplayName>", "English"},
-                    FailCase{"english unclosed", "<English>abc", "English"},
-                    FailCase{"french needed but missing", "<English></English>", "French"},
-                    FailCase{"spanish needed but missing",
-                             "<English></English><French></French><Italian></Italian>"
-                             "<German></German>",
-                             "Spanish"}),
-    test::CaseName());
-
-TEST(PutLocalText, WritesAllFiveLanguagesKeepingTags) {
-  const std::string before = "<x>" + Block("DisplayName", "A", "B", "C", "D", "E") + "</x>";
-  for (const std::string& value : {std::string("Hello"), std::string(), std::string("\xC4rger")}) {
-    std::string text = before;
-    ASSERT_TRUE(LocalizedTextBlock(1).PutLocalText(text, value).ok());
-    EXPECT_EQ(text, "<x>" + Block("DisplayName", value, value, value, value, value) + "</x>");
-  }
-}
-
-TEST(PutLocalText, SecondBlockIsWrittenWithoutTouchingTheFirst) {
-  const std::string first = Block("DisplayName", "Name", "", "", "", "");
-  std::string text = first + Block("Description", "Old", "Alt", "", "", "");
-  const Pos description = FindNoCase(text, "<Description>", 1);
-  ASSERT_TRUE(LocalizedTextBlock(description).PutLocalText(text, "New").ok());
-  EXPECT_EQ(text, first + Block("Description", "New", "New", "New", "New", "New"));
-  EXPECT_EQ(*LocalizedTextBlock(1).GetLocalText(text), "Name");
-  EXPECT_EQ(*LocalizedTextBlock(description).GetLocalText(text), "New");
-}
-
-TEST(PutLocalText, MissingLanguageLeavesTextUntouched) {
-  const std::string cases[] = {
-      "<DisplayName><English>Solo</English></DisplayName>",
-      "<English>a</English><French>b</French><Italian>c</Italian><German>d</German>",
-      "<English>a</English><French/><Italian>c</Italian><German>d</German><Spanish>e</Spanish>",
-      "<English>a</English><French>b</French><Italian>c</Italian><German>d</German><Spanish>e",
-      "<English>a</English><French>b<Italian>c</Italian><German>d</German><Spanish>e</Spanish>"
-      "</French>",
+// Reading needs only the languages up to the first text; writing needs all five, paired and
+// holding no other elements, and otherwise leaves the text exactly as it was.
+TEST(LocalizedTextBlock, ReadsFirstNonEmptyLanguageAndWritesAllOrNothing) {
+  struct Case {
+    std::string text;
+    std::string expected;  // the text read, or a word the read error must hold
+    bool readable = true;
+    bool writable = true;
   };
-  for (const std::string& before : cases) {
-    std::string text = before;
-    const Status written = LocalizedTextBlock(1).PutLocalText(text, "Hello");
-    EXPECT_FALSE(written.ok()) << before;
-    EXPECT_EQ(text, before);
+  const std::string en = "<English>a</English>", rest = "<Italian>c</Italian><German>d</German>";
+  const Case cases[] = {
+      {Block("DisplayName", "Quick run"), "Quick run"},
+      {Block("DisplayName", "A", "B", "C", "D", "E"), "A"},
+      {Block("ServiceName", "", "Rapide"), "Rapide"},
+      {Block("DisplayName", "", "", "", "Schnell"), "Schnell"},
+      {Block("DisplayName", "", "", "", "", "R\xE1pido"), "R\xE1pido"},
+      {Block("DisplayName", ""), ""},
+      {Block("DisplayName", "Caf\xE9 \x80"), "Caf\xE9 \x80"},
+      {"<DisplayName><English>Solo</English></DisplayName>", "Solo", true, false},
+      {"<English/><French>Fr</French><Italian></Italian>", "Fr", true, false},
+      {en + "<French>b</French>" + rest, "a", true, false},
+      {en + "<French>b</French>" + rest + "<Spanish>e", "a", true, false},
+      {en + "<French/>" + rest + "<Spanish>e</Spanish>", "a", true, false},
+      {en + "<French>b" + rest + "<Spanish>e</Spanish></French>", "a", true, false},
+      {"<DisplayName></DisplayName>", "English", false, false},
+      {"<English>abc", "English", false, false},
+      {"<English></English>", "French", false, false},
+      {"<English></English><French></French><Italian></Italian><German></German>", "Spanish", false,
+       false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const Result<std::string> read = LocalizedTextBlock(1).GetLocalText(c.text);
+    ASSERT_EQ(read.ok(), c.readable);
+    EXPECT_TRUE(c.readable ? *read == c.expected
+                           : read.error().find(c.expected) != std::string::npos)
+        << (c.readable ? *read : read.error());
+    std::string text = c.text;
+    EXPECT_EQ(LocalizedTextBlock(1).PutLocalText(text, "Hello").ok(), c.writable);
+    if (c.writable) {
+      EXPECT_EQ(*LocalizedTextBlock(1).GetLocalText(text), "Hello");
+    } else {
+      EXPECT_EQ(text, c.text);
+    }
   }
-}
-
-TEST(GetLocalText, ReadingWorksWhereWritingFails) {
-  std::string text = "<ServiceName><English>Express</English></ServiceName>";
-  EXPECT_EQ(*LocalizedTextBlock(1).GetLocalText(text), "Express");
-  EXPECT_FALSE(LocalizedTextBlock(1).PutLocalText(text, "x").ok());
 }
 
 TEST(LocalizedTextBlock, EnclosedBlockNeverBorrowsFromTheNextBlock) {
@@ -136,24 +69,11 @@ TEST(LocalizedTextBlock, EnclosedBlockNeverBorrowsFromTheNextBlock) {
   EXPECT_EQ(text, before);
   // Unbounded, the same search runs on into the description.
   EXPECT_EQ(*LocalizedTextBlock(1).GetLocalText(text), "F");
-}
 
-TEST(LocalizedTextBlock, EnclosedWriteKeepsItsBoundAsTextsGrow) {
-  std::string text =
-      Block("DisplayName", "a", "b", "c", "d", "e") + Block("Briefing", "", "", "", "", "");
-  const LocalizedTextBlock bounded = *LocalizedTextBlock::Enclosed(text, 1, "DisplayName");
-  ASSERT_TRUE(bounded.PutLocalText(text, std::string(200, 'x')).ok());
-  EXPECT_EQ(text, Block("DisplayName", std::string(200, 'x'), std::string(200, 'x'),
-                        std::string(200, 'x'), std::string(200, 'x'), std::string(200, 'x')) +
-                      Block("Briefing", "", "", "", "", ""));
-}
-
-TEST(LocalizedTextBlock, EnclosedNeedsTheClosingTag) {
-  const std::string text =
-      "<DisplayName><English>a</English>" + Block("Description", "D", "", "", "", "");
-  const Result<LocalizedTextBlock> block = LocalizedTextBlock::Enclosed(text, 1, "DisplayName");
-  ASSERT_FALSE(block.ok());
-  EXPECT_NE(block.error().find("DisplayName"), std::string::npos);
+  const Result<LocalizedTextBlock> unclosed =
+      LocalizedTextBlock::Enclosed("<DisplayName><English>a</English>", 1, "DisplayName");
+  ASSERT_FALSE(unclosed.ok());
+  EXPECT_NE(unclosed.error().find("DisplayName"), std::string::npos);
 }
 
 }  // namespace

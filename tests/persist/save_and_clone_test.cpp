@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+#include <QRegularExpression>
+#include <optional>
+
+#include "persist/clone_scenario.h"
+#include "persist/save_messages.h"
+#include "persist/save_scenario.h"
+#include "scenario/scenario_entry.h"
+#include "tests/persist/sample_fixture.h"
+
+namespace fennick {
+namespace {
+
+using test::kEveningCommuters;
+using test::kMorningCoal;
+
+class SaveAndCloneTest : public test::SampleFixture {
+ protected:
+  // A save that must succeed with the closing message alone. Returns the saved entry, checking
+  // that the index around it is the index as read, byte for byte.
+  std::string Save(OpenedScenario& opened, bool allConsists = false,
+                   std::optional<bool> timetable = std::nullopt) {
+    const ScenarioSession before = opened.session;
+    const SaveRequest request{opened.view.boxes, timetable.value_or(before.isTimetable),
+                              allConsists, test::kDriven};
+    test::ScriptedDialogs dialogs;
+    EXPECT_EQ(SaveScenario(Context(), opened.session, request, dialogs), CommandOutcome::kDone);
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{kSavedMessage});
+    const std::string index = IndexXml(), head = before.indexHead, tail = before.indexTail + "\r\n";
+    if (index.size() < head.size() + tail.size() || !index.starts_with(head) ||
+        !index.ends_with(tail)) {
+      ADD_FAILURE() << "the index outside the entry changed";
+      return {};
+    }
+    return index.substr(head.size(), index.size() - head.size() - tail.size());
+  }
+};
+
+TEST_F(SaveAndCloneTest, WritesTheBoxesIntoTheEntryAndTheWorkingDocument) {
+  OpenedScenario opened = Open();
+  std::string& text = opened.session.scenarioText;  // a consist edit: the working text is saved
+  ASSERT_NE(text.find(">66142<"), std::string::npos);
+  text.replace(text.find(">66142<"), 7, ">66001<");
+  const std::string edited = text;
+  // Côte – été: typed texts go into the index's encoding, Windows-1252.
+  opened.view.boxes = PropertyBoxes{{"C\xC3\xB4te \xE2\x80\x93 \xC3\xA9t\xC3\xA9", "A later run.",
+                                     "", "0530", "75", "1", "2", "2009", "SEASON_WINTER", "Kuju",
+                                     "RailSimulator", "Weather\\Overcast.xml"}};
+  const std::string entry = Save(opened);
+
+  const EntryProperties expected{{"C\xF4te \x96 \xE9t\xE9", "A later run.", "", "19800.0000", "75",
+                                  "1", "2", "2009", "SEASON_WINTER", "Kuju", "RailSimulator",
+                                  "Weather\\Overcast.xml"}};
+  const Result<EntryProperties> saved = ReadEntryProperties(entry);
+  ASSERT_TRUE(saved.ok()) << saved.error();
+  EXPECT_EQ(*saved, expected);
+  // All five languages carry the typed name.
+  EXPECT_EQ(QByteArray::fromStdString(entry).count(">C\xF4te \x96 \xE9t\xE9<"), 5);
+
+  // The scratch files hold the texts and one CR LF, no byte-order mark.
+  const std::string index = opened.session.indexHead + entry + opened.session.indexTail;
+  EXPECT_EQ(test::ReadFileBytes(Scratch("Scenarios.xml")).toStdString(), index + "\r\n");
+  EXPECT_EQ(test::ReadFileBytes(Scratch("Scenario.xml")).toStdString(), edited + "\r\n");
+  EXPECT_TRUE(test::ReadFileBytes(Scratch("Scenario.xml")).startsWith("<?xml"));
+  EXPECT_EQ(DocumentXml(), edited + "\r\n");
+  EXPECT_TRUE(opened.session.saved);
+  EXPECT_EQ(opened.session.scenarioEntry, entry);
+}
+
+TEST_F(SaveAndCloneTest, BackupsAccumulateAcrossThreeSaves) {
+  std::vector<QByteArray> indexes{IndexBin()}, documents{DocumentBin()};
+  for (const char* name : {"First", "Second", "Third"}) {
+    OpenedScenario opened = Open();
+    opened.view.boxes[kBoxDisplayName] = name;
+    opened.session.scenarioText += name;  // each save writes a different document
+    Save(opened);
+    indexes.push_back(IndexBin());
+    documents.push_back(DocumentBin());
+  }
+  const char* suffixes[] = {".bak", ".bak1", ".bak2"};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(test::ReadFileBytes(RouteDir() + "/Scenarios" + suffixes[i]), indexes[i]) << i;
+    EXPECT_EQ(test::ReadFileBytes(ScenarioDir() + "/Scenario" + suffixes[i]), documents[i]) << i;
+  }
+  EXPECT_FALSE(QFile::exists(RouteDir() + "/Scenarios.bak3"));
+  EXPECT_FALSE(QFile::exists(ScenarioDir() + "/Scenario.bak3"));
+  EXPECT_NE(indexes[3], indexes[2]);
+  EXPECT_NE(documents[3], documents[2]);
+}
+
+TEST_F(SaveAndCloneTest, TypeSwitchReplacesTheWordInEveryLetterCase) {
+  const struct {
+    const char* scenario;
+    const char* storedClass;  // put into the entry before the save
+    bool chooseTimetable;
+    const char* savedClass;
+  } cases[] = {
+      {kMorningCoal, "eStandardScenarioClass", true, "etimetableScenarioClass"},
+      {kMorningCoal, "estandardScenarioClass", true, "etimetableScenarioClass"},
+      {kMorningCoal, "eSTANDARDScenarioClass", true, "etimetableScenarioClass"},
+      {kMorningCoal, "eStandardScenarioClass", false, "eStandardScenarioClass"},
+      {kEveningCommuters, "eTimetableScenarioClass", false, "estandardScenarioClass"},
+      {kEveningCommuters, "eTIMETABLEScenarioClass", false, "estandardScenarioClass"},
+      {kEveningCommuters, "eTimeTableScenarioClass", true, "eTimeTableScenarioClass"},
+  };
+  const QByteArray original = IndexBin();
+  for (const auto& c : cases) {
+    ASSERT_TRUE(test::WriteFileBytes(RouteDir() + "/Scenarios.bin", original));  // as laid out
+    OpenedScenario opened = Open(c.scenario);
+    std::string& entry = opened.session.scenarioEntry;
+    const std::size_t classText = entry.find('>', entry.find("<ScenarioClass")) + 1;
+    entry.replace(classText, entry.find('<', classText) - classText, c.storedClass);
+    opened.session.isTimetable = IsTimetableEntry(entry);
+    opened.view.boxes[kBoxDisplayName] = "Standard or Timetable";  // written after the switch
+    const std::string saved = Save(opened, false, c.chooseTimetable);
+    EXPECT_NE(saved.find(std::string(">") + c.savedClass + "<"), std::string::npos)
+        << c.storedClass << " -> " << saved;
+    EXPECT_NE(saved.find(">Standard or Timetable<"), std::string::npos) << c.storedClass;
+    EXPECT_EQ(opened.session.isTimetable, c.chooseTimetable) << c.storedClass;
+  }
+}
+
+std::vector<double> StartTimes(const std::string& document) {
+  static const QRegularExpression element("<StartTime[^>]*>([^<]*)</StartTime>");
+  std::vector<double> times;
+  for (auto it = element.globalMatch(QString::fromStdString(document)); it.hasNext();) {
+    times.push_back(it.next().captured(1).toDouble());
+  }
+  return times;
+}
+
+TEST_F(SaveAndCloneTest, ChangeForAllConsistsMovesEveryStartTime) {
+  // Successive saves, each from where the one before left the scenario. The first writes the
+  // stored "25200" anew as "25200.0000": the same time, so nothing moves.
+  const struct {
+    const char* startBox;
+    bool ticked;
+    double shift;
+  } saves[] = {{"0700", true, 0},
+               {"0800", true, 3600},
+               {"0900", false, 0},
+               {"0000", true, -32400},
+               {"0000", true, 0}};
+  for (const auto& s : saves) {
+    OpenedScenario opened = Open();
+    const std::vector<double> before = StartTimes(opened.session.scenarioTextAsRead);
+    ASSERT_GE(before.size(), 4u);
+    opened.view.boxes[kBoxStartTime] = s.startBox;
+    Save(opened, s.ticked);
+    const std::string document = DocumentXml();
+    const std::vector<double> after = StartTimes(document);
+    ASSERT_EQ(after.size(), before.size()) << s.startBox;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      EXPECT_EQ(after[i], before[i] + s.shift) << s.startBox << ", element " << i;
+    }
+    if (s.shift == 0) {
+      EXPECT_EQ(document, opened.session.scenarioTextAsRead + "\r\n");
+    }
+  }
+}
+
+TEST_F(SaveAndCloneTest, AddsTheNewEntryRightBehindTheUnchangedSource) {
+  OpenedScenario opened = Open();
+  opened.view.boxes[kBoxDisplayName] = "Morning Coal Returns";
+  opened.view.boxes[kBoxStartTime] = "0800";
+  // An element number that gains a digit when raised: the entry grows by one character.
+  test::Replace(opened.session.scenarioEntry, "d:id=\"187654321\"", "d:id=\"999998000\"");
+  opened.session.scenarioText += "<!-- a consist edit the clone leaves out -->";
+  const ScenarioSession before = opened.session;
+  const QByteArray indexBefore = IndexBin(), documentBefore = DocumentBin();
+  const QStringList sourceEntries = Entries(ScenarioDir());
+
+  test::ScriptedDialogs dialogs;
+  dialogs.answers = {true};
+  const CloneResult result = CloneScenario(
+      Context(), opened.session, {opened.view.boxes, test::kDriven}, dialogs, test::NewId);
+  ASSERT_EQ(result.outcome, CommandOutcome::kDone) << testing::PrintToString(dialogs.Messages());
+  EXPECT_EQ(result.newFolderName, test::kNewId);
+  ASSERT_EQ(dialogs.Messages(), (std::vector<std::string>{
+                                    kCloneNote, "Your New Scenarios.bin file has been updated."}));
+  EXPECT_EQ(dialogs.shown[0].kind, test::ScriptedDialogs::Shown::OkCancel);
+  for (const auto& shown : dialogs.shown) EXPECT_EQ(shown.icon, MessageIcon::Information);
+
+  // The source entry byte for byte, the new one right behind it, the rest as read.
+  const std::string index = IndexXml();
+  const std::string head = before.indexHead + before.scenarioEntry;
+  const std::string tail = before.indexTail + "\r\n";
+  ASSERT_TRUE(index.starts_with(head) && index.ends_with(tail));
+  const std::string newEntry = index.substr(head.size(), index.size() - head.size() - tail.size());
+
+  // The new entry differs from the source in its element number, both identifier numbers, its
+  // DevString and the properties typed.
+  std::string expected = before.scenarioEntry;
+  test::Replace(expected, "d:id=\"999998000\"", "d:id=\"1000001127\"");
+  test::Replace(expected, ">5444407940238761585<", ">7383445245961249331<");
+  test::Replace(expected, ">122662229670040735<", ">18441921395520346504<");
+  test::Replace(expected, std::string(">") + test::kMorningCoal + "<",
+                std::string(">") + test::kNewId + "<");
+  Result<EntryProperties> typed = ReadEntryProperties(before.scenarioEntry);
+  ASSERT_TRUE(typed.ok());
+  (*typed)[EntryProperty::DisplayName] = "Morning Coal Returns";
+  (*typed)[EntryProperty::StartTime] = "28800.0000";
+  ASSERT_TRUE(WriteEntryProperties(expected, *typed).ok());
+  EXPECT_EQ(newEntry, expected);
+
+  // The new folder bears the DevString and holds the document as read, nothing else.
+  const QString newFolder = ScenariosDir() + "/" + test::kNewId;
+  EXPECT_EQ(Entries(newFolder), QStringList{"Scenario.bin"});
+  EXPECT_EQ(test::DecodeBin(newFolder + "/Scenario.bin").toStdString(),
+            before.scenarioTextAsRead + "\r\n");
+  EXPECT_EQ(test::ReadFileBytes(RouteDir() + "/Scenarios.bak"), indexBefore);
+  EXPECT_EQ(DocumentBin(), documentBefore);
+  EXPECT_EQ(Entries(ScenarioDir()), sourceEntries);
+
+  EXPECT_TRUE(opened.session.saved);
+  EXPECT_EQ(opened.session.scenarioEntry, before.scenarioEntry);
+  EXPECT_EQ(opened.session.indexTail, newEntry + before.indexTail);
+}
+
+}  // namespace
+}  // namespace fennick
