@@ -4,25 +4,37 @@
 #include <QByteArray>
 #include <QString>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/app_state.h"
 #include "browser/browser_state.h"
+#include "browser/list_row.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
 
 namespace fennick::test {
 
-// The sample installation's routes (folder names) and the names Routes.xml gives them.
+// Folder names of the sample installation's routes, and of Severn Vale's first scenario (with
+// CurrentSave.xml and "Before the junction.xml") and second one (without saved games).
 inline const QString kSevernVale = QStringLiteral("2d9e6c38-5f1b-4a77-9c3e-8b1f0a6d4e21");
 inline const QString kEmeraldCoast = QStringLiteral("7b41f0e2-93c5-4d08-a6e1-3c2f5d9b8a04");
 inline const QString kMarshJunction = QStringLiteral("c0e5a7d1-2b84-46f9-8e3a-91d6b7f2c530");
 inline const QString kDamagedRoute = QStringLiteral("f3a81c6e-0d27-4b95-b4f0-6e2c8d1a7b93");
-// Severn Vale's first scenario, with CurrentSave.xml and "Before the junction.xml".
 inline const QString kMorningCoal = QStringLiteral("0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301");
-// Severn Vale's second scenario, without saved games.
 inline const QString kEveningCommuters = QStringLiteral("1b7c9d20-3e4f-4a61-8d52-e9f0a1b2c3d4");
+
+// What the sample installation lists: its routes, and Severn Vale's scenarios.
+browser::ListRows SampleRoutes();
+browser::ListRows SevernValeScenarios();
+
+// An index entry: the DevString, then the five language names in order (missing ones empty).
+std::string EntryXml(const std::string& folder, const std::vector<std::string>& names);
+// A Routes.xml or Scenarios.xml around these entries.
+std::string IndexXml(const std::string& entries, const std::string& encoding = "windows-1252");
+// Writes the document in the converter's binary form, through the stand-in converter.
+bool WriteBin(const QString& binPath, const std::string& xml);
+// The row of the loaded route list showing this folder.
+int RowOf(const browser::BrowserState& browser, const QString& route);
 
 // A fresh sample installation, the program state pointing at it and a scripted person.
 class BrowserFixture : public ::testing::Test {
@@ -38,27 +50,25 @@ class BrowserFixture : public ::testing::Test {
   QString RoutePath(const QString& route, const QString& relative = {}) const {
     return install.Path("Content/Routes/" + route + (relative.isEmpty() ? "" : "/" + relative));
   }
-  QString ScenarioPath(const QString& route, const QString& scenario,
-                       const QString& relative = {}) const {
-    return RoutePath(route, "Scenarios/" + scenario + (relative.isEmpty() ? "" : "/" + relative));
+  QString MorningCoal(const QString& file = {}) const {
+    return RoutePath(kSevernVale, "Scenarios/" + kMorningCoal + (file.isEmpty() ? "" : "/" + file));
+  }
+  // The same folder as the browser names it.
+  QString MorningCoalText() const {
+    return app.settings.rsPath + "\\content\\Routes\\" + kSevernVale + "\\Scenarios\\" +
+           kMorningCoal;
   }
   QString TempFile(const QString& name) const {
     return install.ProgramFolder() + "/TempFiles/" + name;
   }
+  // The program started since the last call, "" for none: each stand-in writes a line to
+  // launches.log once started.
+  QByteArray Started(bool waitForOne);
 
   SampleInstall install;
   AppState app{AppPaths(install.ProgramFolder()), {}};
   browser::BrowserState browser;
   ScriptedDialogs dialogs;
 };
-
-// A scenario index (Scenarios.xml) of entries with these folder names and English names.
-QByteArray IndexXml(const std::vector<std::pair<std::string, std::string>>& folderAndName);
-
-// Writes the XML in the converter's binary form, through the stand-in converter.
-bool WriteBin(const QString& binPath, const QByteArray& xml);
-
-// Rows of the route list of the sample installation as the browser loads them.
-int RowOf(const browser::BrowserState& browser, const QString& route);
 
 }  // namespace fennick::test

@@ -7,19 +7,8 @@
 #include <QTreeWidget>
 #include <iostream>
 
-#include "browser/browser_state.h"
 #include "ui/qt_dialogs.h"
 #include "ui/routes_window.h"
-
-namespace {
-
-void Click(QTreeWidget* list, int row) {
-  QTreeWidgetItem* item = list->topLevelItem(row);
-  if (!item) return;
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -31,13 +20,16 @@ int main(int argc, char** argv) {
   state.settings.rsPath = QString::fromLocal8Bit(argv[1]);
   fennick::browser::BrowserState browser;
   fennick::ui::QtDialogs dialogs;
-
   fennick::ui::RoutesWindow window(state, browser, dialogs);
   window.setAttribute(Qt::WA_DeleteOnClose, false);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) return 1;
-  Click(window.findChild<QTreeWidget*>("List1"), 0);
-  Click(window.findChild<QTreeWidget*>("List3"), 0);
+  for (const char* name : {"List1", "List3"}) {
+    auto* list = window.findChild<QTreeWidget*>(name);
+    if (QTreeWidgetItem* first = list ? list->topLevelItem(0) : nullptr) {
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(first).center());
+    }
+  }
   if (auto* saved = window.findChild<QListWidget*>("File2"); saved && saved->count() > 0) {
     saved->setCurrentRow(0);
   }

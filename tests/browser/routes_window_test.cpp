@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <memory>
 
 #include "tests/browser/browser_fixture.h"
 #include "ui/routes_window.h"
@@ -17,82 +17,59 @@ using test::ReadFileBytes;
 
 class RoutesWindowTest : public test::BrowserFixture {
  protected:
-  void TearDown() override {
-    delete window;
-    BrowserFixture::TearDown();
-  }
   void Open() {
-    window = new RoutesWindow(app, browser, dialogs);
+    window = std::make_unique<RoutesWindow>(app, browser, dialogs);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
-  QPushButton* Button(const char* name) const {
-    auto* button = window->findChild<QPushButton*>(name);
-    EXPECT_NE(button, nullptr) << name;
-    return button;
+  template <typename Control = QPushButton>
+  Control* Find(const QString& name) const {
+    auto* control = window->findChild<Control*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
   }
-  QTreeWidget* List(const char* name) const { return window->findChild<QTreeWidget*>(name); }
-  QListWidget* SavedCopies() const { return window->findChild<QListWidget*>("File2"); }
-  QString Label(const char* name) const {
-    auto* label = window->findChild<QLabel*>(name);
-    return label ? label->text() : QStringLiteral("<missing>");
-  }
-  std::vector<bool> Enabled() const {
-    std::vector<bool> enabled;
-    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6",
-                             "Command7", "Command8", "Command9"}) {
-      enabled.push_back(Button(name)->isEnabled());
-    }
+  QTreeWidget* Routes() const { return Find<QTreeWidget>("List1"); }
+  QTreeWidget* Scenarios() const { return Find<QTreeWidget>("List3"); }
+  QListWidget* SavedCopies() const { return Find<QListWidget>("File2"); }
+  // Command1 to Command9, '1' for each one enabled.
+  std::string Enabled() const {
+    std::string enabled;
+    for (int i = 1; i <= 9; ++i)
+      enabled += Find("Command" + QString::number(i))->isEnabled() ? '1' : '0';
     return enabled;
   }
-  QPoint RowCentre(QTreeWidget* list, int row) const {
-    return list->visualItemRect(list->topLevelItem(row)).center();
+  void Click(QTreeWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->topLevelItem(row)).center());
   }
-  void ClickRoute(const QString& route) {
-    QTreeWidget* routes = List("List1");
-    QTest::mouseClick(routes->viewport(), Qt::LeftButton, {},
-                      RowCentre(routes, test::RowOf(browser, route)));
-  }
-  void PressScenario(int row) {
-    QTreeWidget* scenarios = List("List3");
-    QTest::mouseClick(scenarios->viewport(), Qt::LeftButton, {}, RowCentre(scenarios, row));
-  }
-  QStringList Rows(QTreeWidget* list, int column) const {
-    QStringList texts;
+  void ClickRoute(const QString& route) { Click(Routes(), test::RowOf(browser, route)); }
+  browser::ListRows Rows(QTreeWidget* list) const {
+    browser::ListRows rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
-      texts << list->topLevelItem(i)->text(column);
+      rows.push_back({list->topLevelItem(i)->text(0), list->topLevelItem(i)->text(1)});
     }
-    return texts;
+    return rows;
   }
   QStringList SavedCopyNames() const {
     QStringList names;
     for (int i = 0; i < SavedCopies()->count(); ++i) names << SavedCopies()->item(i)->text();
     return names;
   }
-  void SelectSavedCopy(const QString& name) {
-    const auto found = SavedCopies()->findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1);
-    SavedCopies()->setCurrentItem(found.front());
-  }
-  QString MorningCoalFolderText() const {
-    return app.settings.rsPath + "\\content\\Routes\\" + test::kSevernVale + "\\Scenarios\\" +
-           test::kMorningCoal;
-  }
 
-  RoutesWindow* window = nullptr;
+  std::unique_ptr<RoutesWindow> window;
 };
 
 TEST_F(RoutesWindowTest, ControlsCaptionsAndTheStateAfterLoading) {
   Open();
   EXPECT_EQ(window->objectName(), "frmShowRoutes");
   EXPECT_EQ(window->windowTitle(), "Select Route");
-  EXPECT_EQ(Label("Label1_0"), "Route Name");
-  EXPECT_EQ(Label("Label3_0"), "Folder Name");
-  EXPECT_EQ(Label("Label1_1"), "Scenario Name");
-  EXPECT_EQ(Label("Label3_1"), "Folder Name");
-  EXPECT_EQ(Label("Label2"), "Saved Copies of Selected Scenario");
-  const std::vector<std::pair<const char*, const char*>> captions = {
+  const std::pair<const char*, const char*> captions[] = {
+      {"Label1_0", "Route Name"},
+      {"Label3_0", "Folder Name"},
+      {"Label1_1", "Scenario Name"},
+      {"Label3_1", "Folder Name"},
+      {"Label2", "Saved Copies of Selected Scenario"},
       {"Command1", "List Scenarios in Selected Route"},
       {"Command2", "Revert to Default for selected Route"},
       {"Command3", "Revert to Default for selected Scenario"},
@@ -102,21 +79,18 @@ TEST_F(RoutesWindowTest, ControlsCaptionsAndTheStateAfterLoading) {
       {"Command7", "Edit Selected Scenario"},
       {"Command8", "RunRailSim Editor using this Save File"},
       {"Command9", "Exit"}};
-  for (const auto& [name, caption] : captions) EXPECT_EQ(Button(name)->text(), caption) << name;
-
+  for (const auto& [name, caption] : captions) {
+    EXPECT_EQ(Find<QWidget>(name)->property("text").toString(), caption) << name;
+  }
   // Usable at first: Command1, Command4 to Command6, Command8 and Command9.
-  EXPECT_EQ(Enabled(),
-            (std::vector<bool>{true, false, false, true, true, true, false, true, true}));
-  EXPECT_EQ(Rows(List("List1"), 0),
-            (QStringList{"Severn Vale Branch",
-                         QString::fromUtf8("Ligne de la C\xC3\xB4te d'\xC3\x89meraude"),
-                         "Marsh Junction Mainline", "Sandbury Sidings (damaged index)"}));
-  EXPECT_EQ(Rows(List("List1"), 1), (QStringList{test::kSevernVale, test::kEmeraldCoast,
-                                                 test::kMarshJunction, test::kDamagedRoute}));
-  EXPECT_EQ(List("List3")->topLevelItemCount(), 0);
+  EXPECT_EQ(Enabled(), "100111011");
+  EXPECT_EQ(Rows(Routes()), test::SampleRoutes());
+  EXPECT_EQ(Scenarios()->topLevelItemCount(), 0);
   EXPECT_EQ(SavedCopies()->count(), 0);
   EXPECT_TRUE(window->SavedCopiesFolder().isEmpty());
   EXPECT_TRUE(dialogs.shown.empty());
+  Find("Command9")->click();
+  EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(RoutesWindowTest, ALoadWithoutRoutesXmlSaysSoAndOpensEmpty) {
@@ -127,182 +101,124 @@ TEST_F(RoutesWindowTest, ALoadWithoutRoutesXmlSaysSoAndOpensEmpty) {
                 "Error - the route list " +
                 QDir::toNativeSeparators(install.Path("Content/Routes.xml")).toStdString() +
                 " cannot be read occurred in frmShowRoutes_Load\ni =  0"});
-  EXPECT_EQ(List("List1")->topLevelItemCount(), 0);
+  EXPECT_EQ(Routes()->topLevelItemCount(), 0);
   EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(RoutesWindowTest, ClickingARouteListsItsScenarios) {
+TEST_F(RoutesWindowTest, ARouteClickListsItsScenariosAndAPressChoosesOne) {
   Open();
   ClickRoute(test::kSevernVale);
-  EXPECT_EQ(Rows(List("List3"), 0),
-            (QStringList{"Morning Coal Empties", "Evening Commuters", "Parcels to the Coast",
-                         "Free Roam: Severn Vale"}));
-  EXPECT_EQ(Rows(List("List3"), 1).front(), test::kMorningCoal);
-  EXPECT_TRUE(Button("Command2")->isEnabled());
-  EXPECT_TRUE(Button("Command7")->isEnabled());
-  EXPECT_FALSE(Button("Command3")->isEnabled());
+  EXPECT_EQ(Rows(Scenarios()), test::SevernValeScenarios());
+  EXPECT_EQ(Enabled(), "110111111");
   EXPECT_EQ(window->SavedCopiesFolder(), app.paths.ProgramFolder());
+  // A press below the last row enables reverting but chooses no scenario.
+  QTest::mouseClick(Scenarios()->viewport(), Qt::LeftButton, {},
+                    QPoint(10, Scenarios()->viewport()->height() - 3));
+  EXPECT_TRUE(Find("Command3")->isEnabled());
+  EXPECT_EQ(window->SavedCopiesFolder(), app.paths.ProgramFolder());
+  EXPECT_TRUE(browser.scenarioFolder.isEmpty());
+
+  Click(Scenarios(), 0);
+  EXPECT_EQ(window->SavedCopiesFolder(), MorningCoalText());
+  EXPECT_EQ(browser.scenarioFolder, MorningCoalText());
+  EXPECT_EQ(browser.routeFolder, browser.listedRouteFolder);
+  EXPECT_EQ(SavedCopyNames(), (QStringList{"Before the junction.xml", "CurrentSave.xml"}));
+  Click(Scenarios(), 1);
+  EXPECT_TRUE(SavedCopyNames().isEmpty());
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(RoutesWindowTest, ARouteWithoutValidScenariosReportsEachAndListsNothing) {
+TEST_F(RoutesWindowTest, TheListButtonListsTheSelectedRouteOrSaysThereIsNone) {
   Open();
-  ClickRoute(test::kDamagedRoute);
-  EXPECT_EQ(dialogs.shown.size(), 3u);
-  EXPECT_EQ(dialogs.Messages().back(), "No Scenarios were found for this route.");
-  EXPECT_EQ(List("List3")->topLevelItemCount(), 0);
-  EXPECT_TRUE(Button("Command7")->isEnabled()) << "enabled after any listing";
-}
-
-TEST_F(RoutesWindowTest, ListingWithoutARouteSaysSo) {
-  Open();
-  Button("Command1")->click();
+  Find("Command1")->click();
   EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"You have not selected a Route."});
-  EXPECT_EQ(List("List3")->topLevelItemCount(), 0);
+  EXPECT_EQ(Scenarios()->topLevelItemCount(), 0);
   EXPECT_FALSE(QFile::exists(TempFile("Scenarios.xml")));
-}
+  EXPECT_TRUE(Find("Command7")->isEnabled()) << "enabled after any listing";
 
-TEST_F(RoutesWindowTest, ListButtonListsTheSelectedRoute) {
-  Open();
-  List("List1")->setCurrentItem(
-      List("List1")->topLevelItem(test::RowOf(browser, test::kMarshJunction)));
-  EXPECT_EQ(List("List3")->topLevelItemCount(), 0) << "selecting alone does not list";
-  EXPECT_FALSE(Button("Command2")->isEnabled());
-  Button("Command1")->click();
-  EXPECT_EQ(List("List3")->topLevelItemCount(), 3);
-  EXPECT_TRUE(Button("Command7")->isEnabled());
-}
-
-TEST_F(RoutesWindowTest, PressingAScenarioShowsItsSavedCopies) {
-  Open();
-  ClickRoute(test::kSevernVale);
-  PressScenario(0);
-  EXPECT_TRUE(Button("Command3")->isEnabled());
-  EXPECT_EQ(window->SavedCopiesFolder(), MorningCoalFolderText());
-  EXPECT_EQ(browser.scenarioFolder, MorningCoalFolderText());
-  EXPECT_EQ(browser.routeFolder, browser.listedRouteFolder);
-  EXPECT_EQ(SavedCopyNames(), (QStringList{"Before the junction.xml", "CurrentSave.xml"}));
-  PressScenario(1);
-  EXPECT_TRUE(SavedCopyNames().isEmpty());
-}
-
-TEST_F(RoutesWindowTest, APressBelowTheLastRowEnablesRevertOnly) {
-  Open();
-  ClickRoute(test::kSevernVale);
-  QTreeWidget* scenarios = List("List3");
-  QTest::mouseClick(scenarios->viewport(), Qt::LeftButton, {},
-                    QPoint(10, scenarios->viewport()->height() - 3));
-  EXPECT_TRUE(Button("Command3")->isEnabled());
-  EXPECT_EQ(window->SavedCopiesFolder(), app.paths.ProgramFolder());
-  EXPECT_TRUE(browser.scenarioFolder.isEmpty());
+  Routes()->setCurrentItem(Routes()->topLevelItem(test::RowOf(browser, test::kMarshJunction)));
+  EXPECT_EQ(Scenarios()->topLevelItemCount(), 0) << "selecting alone does not list";
+  EXPECT_FALSE(Find("Command2")->isEnabled());
+  Find("Command1")->click();
+  EXPECT_EQ(Scenarios()->topLevelItemCount(), 3);
 }
 
 TEST_F(RoutesWindowTest, EditSelectedScenarioHandsTheSelectedRowsOn) {
   Open();
   ClickRoute(test::kSevernVale);
-  Button("Command7")->click();  // no handler yet: nothing happens
+  Find("Command7")->click();  // no handler yet: nothing happens
   std::vector<std::vector<int>> calls;
   window->SetEditScenarioHandler([&](const std::vector<int>& rows) { calls.push_back(rows); });
-  Button("Command7")->click();
-  PressScenario(2);
-  Button("Command7")->click();
+  Find("Command7")->click();
+  Click(Scenarios(), 2);
+  Find("Command7")->click();
   EXPECT_EQ(calls, (std::vector<std::vector<int>>{{}, {2}}));
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(RoutesWindowTest, RevertRouteUsesUpTheSelection) {
+TEST_F(RoutesWindowTest, RevertingUsesUpTheSelection) {
   Open();
-  const QString folder = RoutePath(test::kSevernVale);
-  ASSERT_TRUE(test::WriteFileBytes(folder + "/Scenarios.bak", "first"));
-  ASSERT_TRUE(test::WriteFileBytes(folder + "/Scenarios.bak2", "second"));
+  const QString route = RoutePath(test::kSevernVale);
+  ASSERT_TRUE(test::WriteFileBytes(route + "/Scenarios.bak", "first"));
+  ASSERT_TRUE(test::WriteFileBytes(route + "/Scenarios.bak2", "second"));
+  ASSERT_TRUE(test::WriteFileBytes(MorningCoal("Scenario.bak"), "scenario first"));
   ClickRoute(test::kSevernVale);
-  Button("Command2")->click();
-  EXPECT_EQ(ReadFileBytes(folder + "/Scenarios.bin"), "first");
-  EXPECT_FALSE(QFile::exists(folder + "/Scenarios.bak2"));
-  EXPECT_TRUE(List("List1")->selectedItems().isEmpty());
+  Click(Scenarios(), 0);
+  Find("Command3")->click();
+  EXPECT_EQ(ReadFileBytes(MorningCoal("Scenario.bin")), "scenario first");
+  EXPECT_TRUE(Scenarios()->selectedItems().isEmpty());
+  Find("Command2")->click();
+  EXPECT_EQ(ReadFileBytes(route + "/Scenarios.bin"), "first");
+  EXPECT_FALSE(QFile::exists(route + "/Scenarios.bak2"));
+  EXPECT_TRUE(Routes()->selectedItems().isEmpty());
   // A second press finds no row and does nothing.
-  ASSERT_TRUE(test::WriteFileBytes(folder + "/Scenarios.bak", "again"));
-  Button("Command2")->click();
-  EXPECT_EQ(ReadFileBytes(folder + "/Scenarios.bin"), "first");
+  ASSERT_TRUE(test::WriteFileBytes(route + "/Scenarios.bak", "again"));
+  Find("Command2")->click();
+  EXPECT_EQ(ReadFileBytes(route + "/Scenarios.bin"), "first");
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(RoutesWindowTest, RevertScenarioUsesUpTheSelection) {
+TEST_F(RoutesWindowTest, SavedGameCommandsUseTheCopySelectedInTheScenarioFolder) {
   Open();
-  const QString folder = ScenarioPath(test::kSevernVale, test::kMorningCoal);
-  ASSERT_TRUE(test::WriteFileBytes(folder + "/Scenario.bak", "first"));
+  const QByteArray saved = ReadFileBytes(MorningCoal("Before the junction.xml"));
   ClickRoute(test::kSevernVale);
-  PressScenario(0);
-  Button("Command3")->click();
-  EXPECT_EQ(ReadFileBytes(folder + "/Scenario.bin"), "first");
-  EXPECT_TRUE(List("List3")->selectedItems().isEmpty());
-}
-
-TEST_F(RoutesWindowTest, SaveAsAddsTheCopyToTheList) {
-  Open();
-  ClickRoute(test::kSevernVale);
-  PressScenario(0);
-  dialogs.texts.push_back("Kept");
-  Button("Command4")->click();
+  Click(Scenarios(), 0);
+  dialogs.texts = {"Kept"};
+  Find("Command4")->click();
   EXPECT_EQ(SavedCopyNames(),
             (QStringList{"Before the junction.xml", "CurrentSave.xml", "Kept.xml"}));
-}
+  SavedCopies()->setCurrentRow(0);  // Before the junction.xml
+  dialogs.answers = {true, true};
+  Find("Command8")->click();
+  EXPECT_EQ(Started(true), "RailSimEditor.exe");
+  EXPECT_EQ(ReadFileBytes(MorningCoal("CurrentSave.xml")), saved);
+  ASSERT_TRUE(test::WriteFileBytes(MorningCoal("CurrentSave.xml"), "current"));
+  Find("Command5")->click();
+  EXPECT_EQ(ReadFileBytes(MorningCoal("CurrentSave.xml")), saved);
+  ASSERT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_TRUE(dialogs.shown[2].text.ends_with("with the selected file. Proceed?"));
 
-TEST_F(RoutesWindowTest, OverwriteUsesTheSelectedSavedCopy) {
-  Open();
-  ClickRoute(test::kSevernVale);
-  PressScenario(0);
-  const QString folder = ScenarioPath(test::kSevernVale, test::kMorningCoal);
-  const QByteArray saved = ReadFileBytes(folder + "/Before the junction.xml");
-  SelectSavedCopy("Before the junction.xml");
-  dialogs.answers = {true};
-  Button("Command5")->click();
-  EXPECT_EQ(ReadFileBytes(folder + "/CurrentSave.xml"), saved);
-  EXPECT_EQ(dialogs.shown.size(), 1u);
-}
-
-TEST_F(RoutesWindowTest, ASelectionInAnotherFolderDoesNotCount) {
-  Open();
-  ClickRoute(test::kSevernVale);
-  PressScenario(0);
-  const QString folder = ScenarioPath(test::kSevernVale, test::kMorningCoal);
-  const QByteArray current = ReadFileBytes(folder + "/CurrentSave.xml");
-  SelectSavedCopy("Before the junction.xml");
-  ClickRoute(test::kMarshJunction);  // the list now shows the program folder
-  Button("Command5")->click();
+  // A file chosen while the list shows another folder (here the program folder) does not count.
+  ASSERT_TRUE(test::WriteFileBytes(MorningCoal("CurrentSave.xml"), "current"));
+  ASSERT_TRUE(test::WriteFileBytes(install.ProgramFolder() + "/Program.xml", "x"));
+  ClickRoute(test::kMarshJunction);
+  SavedCopies()->setCurrentRow(0);
+  ASSERT_EQ(SavedCopies()->currentItem()->text(), "Program.xml");
+  dialogs.shown.clear();
+  Find("Command5")->click();
   EXPECT_EQ(dialogs.Messages(),
             std::vector<std::string>{
                 "You have not selected a saved file to put in place of CurrentSave.xml."});
-  EXPECT_EQ(ReadFileBytes(folder + "/CurrentSave.xml"), current);
-}
+  EXPECT_EQ(ReadFileBytes(MorningCoal("CurrentSave.xml")), "current");
 
-TEST_F(RoutesWindowTest, RunRailSimWithAnEmptyListStartsAtOnce) {
-  Open();
+  // With an empty list the simulator starts at once.
   ClickRoute(test::kSevernVale);
-  PressScenario(1);
+  Click(Scenarios(), 1);
   ASSERT_EQ(SavedCopies()->count(), 0);
-  Button("Command6")->click();
+  dialogs.shown.clear();
+  Find("Command6")->click();
   EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return ReadFileBytes(install.Path("launches.log")).startsWith("RailSim.exe\t"); },
-      20000));
-}
-
-TEST_F(RoutesWindowTest, RunEditorAsksFirst) {
-  Open();
-  ClickRoute(test::kSevernVale);
-  PressScenario(0);
-  SelectSavedCopy("Before the junction.xml");
-  dialogs.answers = {false};
-  Button("Command8")->click();
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].kind, test::ScriptedDialogs::Shown::YesNo);
-}
-
-TEST_F(RoutesWindowTest, ExitClosesTheWindow) {
-  Open();
-  Button("Command9")->click();
-  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Started(true), "RailSim.exe");
 }
 
 }  // namespace
