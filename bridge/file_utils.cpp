@@ -15,8 +15,13 @@ std::string Utf8(const QString& s) {
   return s.toStdString();
 }
 
+// A path as a person finds it on this system.
+QString Shown(const QString& path) {
+  return QDir::toNativeSeparators(NativePath(path));
+}
+
 Error FileError(const QString& what, const QString& path, const QString& reason) {
-  return Error{Utf8(what + " " + path + " (" + reason + ")")};
+  return Error{Utf8(what + " " + Shown(path) + " (" + reason + ")")};
 }
 
 }  // namespace
@@ -91,7 +96,8 @@ Status CopyFileReplacing(const QString& from, const QString& to) {
 Status RenameFile(const QString& from, const QString& to) {
   QFile file(NativePath(from));
   if (!file.rename(NativePath(to))) {
-    return Error{Utf8("Cannot rename " + from + " to " + to + " (" + file.errorString() + ")")};
+    return Error{Utf8("Cannot rename " + Shown(from) + " to " + Shown(to) + " (" +
+                      file.errorString() + ")")};
   }
   return Ok();
 }
