@@ -1,9 +1,10 @@
 #include "consist/stock_blueprint.h"
 
-#include "scenario/xml_text.h"
-
 #include "consist/blueprint_path.h"
+#include "consist/messages.h"
+#include "consist/vehicle_rows.h"
 #include "scenario/text_codec.h"
+#include "scenario/xml_text.h"
 
 namespace fennick {
 
@@ -48,6 +49,24 @@ Result<MassAndNumber> StockMassAndNumber(const StockSource& source, const StockC
   return GetMassAndNumber(source.converter, source.rsPath,
                           StockBlueprintFile(source.rsPath, catalogue, row), xmlName,
                           source.random);
+}
+
+std::optional<StockVehicle> StockForSwap(std::string_view scenarioText, std::size_t consistRow,
+                                         const std::vector<std::size_t>& rows,
+                                         const StockCatalogue& catalogue,
+                                         std::optional<std::size_t> stockRow,
+                                         std::string_view place, Dialogs& dialogs) {
+  if (!stockRow || *stockRow >= catalogue.entries.size()) {
+    dialogs.ShowMessage(std::string(kNoStockRowChosen));
+    return std::nullopt;
+  }
+  if (!CheckVehicleRows(scenarioText, consistRow, rows, dialogs)) return std::nullopt;
+  Result<StockVehicle> stock = StockVehicleFor(catalogue, *stockRow, scenarioText);
+  if (!stock) {
+    dialogs.ShowMessage(CommandError(stock.error(), place));
+    return std::nullopt;
+  }
+  return std::move(*stock);
 }
 
 }  // namespace fennick

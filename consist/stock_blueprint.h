@@ -2,8 +2,11 @@
 
 #include <QString>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "app/dialogs.h"
 #include "bridge/converter.h"
 #include "consist/mass_and_number.h"
 #include "consist/stock_catalogue.h"
@@ -32,6 +35,15 @@ struct StockVehicle {
 // encoding cannot hold one of its characters.
 Result<StockVehicle> StockVehicleFor(const StockCatalogue& catalogue, std::size_t row,
                                      std::string_view scenarioText);
+
+// The checks both swaps make before they touch the document, in their order: a stock row is
+// chosen, the vehicle rows lie in consist m, the stock's texts fit the document's encoding. The
+// stock vehicle to write, or nothing after a message (`place` names the command in an error).
+std::optional<StockVehicle> StockForSwap(std::string_view scenarioText, std::size_t consistRow,
+                                         const std::vector<std::size_t>& rows,
+                                         const StockCatalogue& catalogue,
+                                         std::optional<std::size_t> stockRow,
+                                         std::string_view place, Dialogs& dialogs);
 
 // The stock row's blueprint file: RSPath\Assets\provider\product\ID, or without the product
 // when the stock was gathered from a product folder (its IDs then begin with the product).

@@ -72,18 +72,11 @@ ConsistOutcome SwapAllIdenticalStock(std::string& scenarioText, std::size_t cons
                                      std::optional<std::size_t> stockRow, const StockSource& source,
                                      Dialogs& dialogs) {
   ConsistOutcome outcome;
-  if (!stockRow || *stockRow >= catalogue.entries.size()) {
-    dialogs.ShowMessage(std::string(kNoStockRowChosen));
-    return outcome;
-  }
   std::vector<std::size_t> rows;
   if (currentRow) rows.push_back(*currentRow);
-  if (!CheckVehicleRows(scenarioText, consistRow, rows, dialogs)) return outcome;
-  const Result<StockVehicle> stock = StockVehicleFor(catalogue, *stockRow, scenarioText);
-  if (!stock) {
-    dialogs.ShowMessage(CommandError(stock.error(), kPlace));
-    return outcome;
-  }
+  const auto stock =
+      StockForSwap(scenarioText, consistRow, rows, catalogue, stockRow, kPlace, dialogs);
+  if (!stock) return outcome;
 
   const TextRange range = *LocateConsist(scenarioText, consistRow);
   std::string consist(range.In(scenarioText));

@@ -51,17 +51,10 @@ ConsistOutcome SwapSelectedItems(std::string& scenarioText, std::size_t consistR
                                  std::optional<std::size_t> stockRow, const StockSource& source,
                                  Dialogs& dialogs) {
   ConsistOutcome outcome;
-  if (!stockRow || *stockRow >= catalogue.entries.size()) {
-    dialogs.ShowMessage(std::string(kNoStockRowChosen));
-    return outcome;
-  }
   const std::vector<std::size_t> rows = AscendingRows(selectedRows);
-  if (!CheckVehicleRows(scenarioText, consistRow, rows, dialogs)) return outcome;
-  const Result<StockVehicle> stock = StockVehicleFor(catalogue, *stockRow, scenarioText);
-  if (!stock) {
-    dialogs.ShowMessage(CommandError(stock.error(), kPlace));
-    return outcome;
-  }
+  const auto stock =
+      StockForSwap(scenarioText, consistRow, rows, catalogue, stockRow, kPlace, dialogs);
+  if (!stock) return outcome;
 
   const std::string asBefore = scenarioText;
   for (std::size_t n : rows) {
