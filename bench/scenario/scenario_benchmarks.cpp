@@ -56,6 +56,16 @@ struct Tally {
   double memchr = 0;
   std::size_t peak = 0;
 
+  // Times one run of the operation and meters the memory it takes on top of what existed.
+  template <class Work>
+  void Measure(benchmark::State& state, Work&& work) {
+    AllocationMeter::Reset();
+    const double seconds = Seconds(std::forward<Work>(work));
+    peak = std::max(peak, AllocationMeter::PeakAboveBase());
+    operation += seconds;
+    state.SetIterationTime(seconds);
+  }
+
   void Report(benchmark::State& state, std::size_t textSize) const {
     state.counters["ratio_to_memchr"] = operation / memchr;
     state.counters["peak_per_text_byte"] =
@@ -71,15 +81,11 @@ void BM_FindEveryConsistEnd(benchmark::State& state) {
   std::size_t consists = 0;
   for (auto _ : state) {
     tally.memchr += MemchrPass(text);
-    AllocationMeter::Reset();
-    const double seconds = Seconds([&] {
+    tally.Measure(state, [&] {
       const std::vector<Pos> ends = FindConsistEnds(text);
       consists = ends.size() - 1;
       benchmark::DoNotOptimize(ends.data());
     });
-    tally.peak = std::max(tally.peak, AllocationMeter::PeakAboveBase());
-    tally.operation += seconds;
-    state.SetIterationTime(seconds);
   }
   tally.Report(state, text.size());
   state.counters["consists"] = static_cast<double>(consists);
@@ -103,11 +109,7 @@ void BM_PutAllTimes(benchmark::State& state) {
       working = text;
       benchmark::DoNotOptimize(working.data());
     });
-    AllocationMeter::Reset();
-    const double seconds = Seconds([&] { outcome = PutAllTimes(working, 3600); });
-    tally.peak = std::max(tally.peak, AllocationMeter::PeakAboveBase());
-    tally.operation += seconds;
-    state.SetIterationTime(seconds);
+    tally.Measure(state, [&] { outcome = PutAllTimes(working, 3600); });
   }
   tally.Report(state, text.size());
   state.counters["ratio_to_copy"] = tally.operation / copying;
@@ -121,8 +123,7 @@ void BM_ReadEveryVehicle(benchmark::State& state) {
   std::size_t vehicles = 0;
   for (auto _ : state) {
     tally.memchr += MemchrPass(text);
-    AllocationMeter::Reset();
-    const double seconds = Seconds([&] {
+    tally.Measure(state, [&] {
       vehicles = 0;
       const std::vector<Pos> ends = FindConsistEnds(text);
       for (std::size_t c = 0; c + 1 < ends.size(); ++c) {
@@ -130,9 +131,6 @@ void BM_ReadEveryVehicle(benchmark::State& state) {
         if (consist) vehicles += consist->vehicles.size();
       }
     });
-    tally.peak = std::max(tally.peak, AllocationMeter::PeakAboveBase());
-    tally.operation += seconds;
-    state.SetIterationTime(seconds);
   }
   tally.Report(state, text.size());
   state.counters["vehicles"] = static_cast<double>(vehicles);
@@ -146,15 +144,11 @@ void BM_EditorLoad(benchmark::State& state) {
   std::size_t consists = 0;
   for (auto _ : state) {
     tally.memchr += MemchrPass(text);
-    AllocationMeter::Reset();
-    const double seconds = Seconds([&] {
+    tally.Measure(state, [&] {
       const auto loaded = ReadConsists(text);
       consists = loaded ? loaded->size() : 0;
       benchmark::DoNotOptimize(loaded);
     });
-    tally.peak = std::max(tally.peak, AllocationMeter::PeakAboveBase());
-    tally.operation += seconds;
-    state.SetIterationTime(seconds);
   }
   tally.Report(state, text.size());
   state.counters["consists"] = static_cast<double>(consists);
