@@ -215,16 +215,28 @@ TEST_F(EditorWindowTest, SetWeatherFillsTheThreeBoxesFromTheChosenFile) {
   EXPECT_FALSE(window->Session().consistsChanged);
 }
 
-TEST(ProgramWindowsTest, OpeningAnotherScenarioReplacesTheEditorAndLoadsAnew) {
+// The browser of a fresh sample installation with Severn Vale Branch listed.
+class ProgramWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(sample.ok());
+    windows.OpenBrowser();
+    browser::ListScenarios(state, windows.BrowserState(), 0, dialogs);
+    ASSERT_GE(windows.BrowserState().scenarioIds.size(), 2u);
+    dialogs.shown.clear();
+  }
+  void TearDown() override {
+    delete windows.Editor();
+    delete windows.Browser();
+  }
+
   test::SampleInstall sample;
-  ASSERT_TRUE(sample.ok());
   AppState state{AppPaths(sample.ProgramFolder()), {sample.RsPath(), "", "", false}};
   test::ScriptedDialogs dialogs;
-  ProgramWindows windows(state, dialogs);
-  windows.OpenBrowser();
-  browser::ListScenarios(state, windows.BrowserState(), 0, dialogs);  // Severn Vale Branch
-  ASSERT_GE(windows.BrowserState().scenarioIds.size(), 2u);
+  ProgramWindows windows{state, dialogs};
+};
 
+TEST_F(ProgramWindowsTest, OpeningAnotherScenarioReplacesTheEditorAndLoadsAnew) {
   windows.EditScenario({0});
   QPointer<EditorWindow> first = windows.Editor();
   ASSERT_NE(first, nullptr);
@@ -249,26 +261,15 @@ TEST(ProgramWindowsTest, OpeningAnotherScenarioReplacesTheEditorAndLoadsAnew) {
   EXPECT_FALSE(second->Session().consistsChanged);
   EXPECT_FALSE(second->Session().saved);
   EXPECT_EQ(second->findChild<QListWidget*>("List1")->item(0)->text().isEmpty(), false);
-  delete second;
-  delete windows.Browser();
 }
 
-TEST(ProgramWindowsTest, ScenarioThatCannotBeOpenedStaysInTheBrowser) {
-  test::SampleInstall sample;
-  ASSERT_TRUE(sample.ok());
-  AppState state{AppPaths(sample.ProgramFolder()), {sample.RsPath(), "", "", false}};
-  test::ScriptedDialogs dialogs;
-  ProgramWindows windows(state, dialogs);
-  windows.OpenBrowser();
-  browser::ListScenarios(state, windows.BrowserState(), 0, dialogs);
-  dialogs.shown.clear();
+TEST_F(ProgramWindowsTest, ScenarioThatCannotBeOpenedStaysInTheBrowser) {
   qputenv("FENNICK_SERZ_FAIL", "exit:Scenario.bin");
   windows.EditScenario({0});
   qunsetenv("FENNICK_SERZ_FAIL");
   EXPECT_EQ(windows.Editor(), nullptr);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   EXPECT_NE(dialogs.shown[0].text.find("serz.exe"), std::string::npos) << dialogs.shown[0].text;
-  delete windows.Browser();
 }
 
 }  // namespace
