@@ -43,7 +43,9 @@ bool SaveCurrentSaveAs(const QString& scenarioFolder, Dialogs& dialogs) {
                         ShownPath(scenarioFolder) + ".");
     return false;
   }
-  const auto name = CopyName(dialogs.AskText(kSaveAsPrompt, {}, Dialogs::kTitle));
+  const std::optional<std::string> answer = dialogs.AskText(kSaveAsPrompt, {}, Dialogs::kTitle);
+  if (!answer) return false;  // Cancel: the person changed their mind
+  const auto name = CopyName(answer);
   if (const auto* refusal = std::get_if<std::string>(&name)) {
     dialogs.ShowMessage(*refusal);
     return false;

@@ -13,7 +13,7 @@ namespace fennick::browser {
 namespace {
 
 std::string CheckingFailed(const std::string& description) {
-  return "An Error (" + description + ") occurred while\nchecking for Scenarios.";
+  return "An Error " + description + " occurred while\nchecking for Scenarios.";
 }
 
 void ForgetListing(BrowserState& browser) {

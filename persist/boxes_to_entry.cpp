@@ -18,13 +18,19 @@ constexpr std::array<std::string_view, kPropertyBoxCount> kBoxCaptions = {
 }  // namespace
 
 Result<EntryProperties> EntryPropertiesFromBoxes(const PropertyBoxes& boxes,
-                                                 TextEncoding indexEncoding) {
+                                                 TextEncoding indexEncoding,
+                                                 std::string_view entryAsRead) {
   // The boxes and the entry's properties stand in the same order.
   static_assert(kPropertyBoxCount == kEntryPropertyCount);
+  const Result<EntryProperties> asRead = ReadEntryProperties(entryAsRead);
   EntryProperties properties;
   for (std::size_t i = 0; i < kPropertyBoxCount; ++i) {
     if (i == kBoxStartTime) {
       properties.values[i] = StartTimeSeconds(boxes[i]);
+      continue;
+    }
+    if (asRead && boxes[i] == ShowText(asRead->values[i], indexEncoding)) {
+      properties.values[i] = asRead->values[i];
       continue;
     }
     Result<std::string> encoded = TextForDocument(boxes[i], indexEncoding);

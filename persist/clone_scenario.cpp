@@ -59,7 +59,7 @@ Result<std::string> MakeNewEntry(const ScenarioSession& session, const PropertyB
     return Error{identified.error()};
   }
   Result<EntryProperties> properties =
-      EntryPropertiesFromBoxes(boxes, DocumentEncoding(session.indexHead));
+      EntryPropertiesFromBoxes(boxes, DocumentEncoding(session.indexHead), session.scenarioEntry);
   if (!properties) return Error{properties.error()};
   if (Status written = WriteEntryProperties(entry, *properties); !written) {
     return Error{written.error()};

@@ -31,8 +31,8 @@ StepResult PlanSave(const ScenarioSession& session, const SaveRequest& request, 
   }
 
   const std::string entryStep = "writing the properties into the scenario's index entry";
-  Result<EntryProperties> properties =
-      EntryPropertiesFromBoxes(request.boxes, DocumentEncoding(session.indexHead));
+  Result<EntryProperties> properties = EntryPropertiesFromBoxes(
+      request.boxes, DocumentEncoding(session.indexHead), session.scenarioEntry);
   if (!properties) return StepFailure{entryStep, properties.error()};
   if (Status written = WriteEntryProperties(plan.entry, *properties); !written) {
     return StepFailure{entryStep, written.error()};

@@ -18,12 +18,14 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTextDocument>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include "app/version.h"
 #include "bridge/paths.h"
 #include "consist/folder_navigation.h"
+#include "scenario/edited_text.h"
 #include "ui/season_box.h"
 #include "ui/vehicle_details_window.h"
 
@@ -38,6 +40,14 @@ const char* const kBoxCaptions[kPropertyBoxCount] = {
 
 QString Shown(const std::string& utf8) {
   return QString::fromStdString(utf8);
+}
+
+// A multi-line box's text as the person sees it: blocks joined by "\n", every other character
+// as it stands (toPlainText would turn a non-breaking space into a blank).
+std::string TypedText(const QPlainTextEdit* box) {
+  QString text = box->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  return text.toStdString();
 }
 
 QTreeView* FolderTree(QFileSystemModel* model, const char* name, QWidget* parent) {
@@ -135,6 +145,7 @@ QGroupBox* EditorWindow::BuildScenarioFrame(const EditorView& view) {
       box->setTabChangesFocus(true);
       box->setMaximumHeight(i == kBoxBriefing ? 110 : 70);
       (i == kBoxDescription ? description_ : briefing_) = box;
+      multiLineTexts_[i] = view.boxes[i];
       grid->addWidget(box, int(i), 1);
     } else {
       auto* box = new QLineEdit(Shown(view.boxes[i]), frame);
@@ -202,7 +213,11 @@ QGroupBox* EditorWindow::BuildConsistsFrame(const EditorView& view) {
   frame->setObjectName("Frame2");
   consists_ = new QListWidget(frame);
   consists_->setObjectName("List1");
-  for (const EditorConsist& consist : view.consists) consists_->addItem(Shown(consist.caption));
+  for (const EditorConsist& consist : view.consists) {
+    consists_->addItem(Shown(consist.caption));
+    std::vector<std::string>& names = loadedNames_.emplace_back();
+    for (const VehicleFields& vehicle : consist.vehicles) names.push_back(vehicle.name);
+  }
   auto* heading = new QLabel(tr("Current Driven Consist:-"), frame);
   heading->setObjectName("Label2");
   driven_ = new QLabel(Shown(view.drivenCaption), frame);
@@ -227,6 +242,9 @@ QGroupBox* EditorWindow::BuildSelectedConsistFrame() {
   vehicles_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   connect(vehicles_, &QListWidget::itemPressed, this,
           [this](QListWidgetItem* item) { ShowVehicleDetails(vehicles_->row(item)); });
+  connect(vehicles_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (details_ && details_->isVisible()) ShowVehicleDetails(row);
+  });
 
   struct ButtonText {
     const char* name;
@@ -324,10 +342,9 @@ QGroupBox* EditorWindow::BuildStockFrame() {
 PropertyBoxes EditorWindow::Boxes() const {
   PropertyBoxes boxes;
   for (std::size_t i = 0; i < kPropertyBoxCount; ++i) {
-    if (i == kBoxDescription) {
-      boxes[i] = description_->toPlainText().toStdString();
-    } else if (i == kBoxBriefing) {
-      boxes[i] = briefing_->toPlainText().toStdString();
+    if (i == kBoxDescription || i == kBoxBriefing) {
+      boxes[i] = MergeEditedText(multiLineTexts_[i],
+                                 TypedText(i == kBoxDescription ? description_ : briefing_));
     } else {
       boxes[i] = lineBoxes_[i]->text().toStdString();
     }
@@ -336,10 +353,9 @@ PropertyBoxes EditorWindow::Boxes() const {
 }
 
 void EditorWindow::SetBox(std::size_t index, const QString& text) {
-  if (index == kBoxDescription) {
-    description_->setPlainText(text);
-  } else if (index == kBoxBriefing) {
-    briefing_->setPlainText(text);
+  if (index == kBoxDescription || index == kBoxBriefing) {
+    multiLineTexts_[index] = text.toStdString();
+    (index == kBoxDescription ? description_ : briefing_)->setPlainText(text);
   } else if (index < kPropertyBoxCount) {
     lineBoxes_[index]->setText(text);
   }

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "app/app_state.h"
@@ -92,8 +94,13 @@ class EditorWindow : public QMainWindow {
   void GatherStock();
   void RunConsistCommand(int command);
 
-  // After a consist command: the vehicle list as the document now holds it.
-  void RefreshVehicles(int keepVehicleRow);
+  // After a consist command: the vehicle list as the document now holds it, with the rows the
+  // next command acts on highlighted.
+  void RefreshVehicles(std::optional<std::size_t> current,
+                       const std::vector<std::size_t>& alsoSelected);
+  bool DescribesLoadedVehicle(int vehicleRow) const;
+  // The vehicle list's current row when it is highlighted: the row the commands act on.
+  std::optional<std::size_t> HighlightedCurrentRow() const;
   void CloseForGood();
 
   AppState& state_;
@@ -104,9 +111,13 @@ class EditorWindow : public QMainWindow {
   Hooks hooks_;
   bool closingApproved_ = false;
   std::vector<VehicleFields> shownVehicles_;  // the rows of List2; empty for "Empty Consist"
+  std::vector<std::vector<std::string>> loadedNames_;  // each consist's vehicle names at load
   QPointer<VehicleDetailsWindow> details_;
 
   std::array<QLineEdit*, kPropertyBoxCount> lineBoxes_{};  // all but the two multi-line boxes
+  // What the two multi-line boxes were given: the box hands back only what the person sees,
+  // so the bytes it was given are kept to write back everything the person did not change.
+  std::array<std::string, kPropertyBoxCount> multiLineTexts_{};
   QPlainTextEdit* description_ = nullptr;
   QPlainTextEdit* briefing_ = nullptr;
   QComboBox* seasons_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QFileSystemModel>
 #include <QTreeView>
 #include <algorithm>
+#include <optional>
 
 #include "bridge/converter.h"
 #include "consist/consist_command.h"
@@ -21,6 +22,31 @@
 #include "ui/gather_progress_dialog.h"
 
 namespace fennick::ui {
+
+namespace {
+
+// The row that stays current after a command changed the consist: the vehicle it acted on
+// where that vehicle is still there, none where the rows it acted on were let go.
+std::optional<std::size_t> RowAfter(ConsistCommand command, std::optional<std::size_t> current) {
+  switch (command) {
+    case ConsistCommand::kSwapAll:
+    case ConsistCommand::kDuplicate:
+    case ConsistCommand::kDriveIt:
+      return current;
+    case ConsistCommand::kDuplicateAtRear:
+      // A copy of any vehicle but the first goes in front, moving the vehicle down a row.
+      if (current && *current > 0) return *current + 1;
+      return current;
+    case ConsistCommand::kSwapSelected:
+    case ConsistCommand::kDelete:
+    case ConsistCommand::kLoad:
+    case ConsistCommand::kUnload:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 void EditorWindow::SetWeather() {
   const QListWidgetItem* file = weatherFiles_->currentItem();
@@ -88,15 +114,11 @@ void EditorWindow::GatherStock() {
 }
 
 void EditorWindow::RunConsistCommand(int command) {
+  // With no consist chosen the vehicle list is empty, so every command meets an empty
+  // selection and answers with its own message.
   const int consistRow = consists_->currentRow();
-  if (consistRow < 0) {
-    dialogs_.ShowMessage("Choose a consist in the Consists list first.");
-    return;
-  }
-  const std::size_t m = std::size_t(consistRow);
-  const int currentRow = vehicles_->currentRow();
-  const std::optional<std::size_t> current =
-      currentRow >= 0 ? std::optional<std::size_t>(currentRow) : std::nullopt;
+  const std::size_t m = consistRow >= 0 ? std::size_t(consistRow) : 0;
+  const std::optional<std::size_t> current = HighlightedCurrentRow();
   std::vector<std::size_t> selected;
   for (const QListWidgetItem* item : vehicles_->selectedItems()) {
     selected.push_back(std::size_t(vehicles_->row(item)));
@@ -109,12 +131,15 @@ void EditorWindow::RunConsistCommand(int command) {
   const StockSource source{converter, state_.settings.rsPath, stockRun_.random};
 
   const ConsistSelection selection{m, current, selected, chosenStock};
-  const ConsistOutcome outcome =
-      fennick::RunConsistCommand(static_cast<ConsistCommand>(command), session_.scenarioText,
-                                 selection, catalogue_, source, dialogs_);
+  const auto which = static_cast<ConsistCommand>(command);
+  const ConsistOutcome outcome = fennick::RunConsistCommand(which, session_.scenarioText, selection,
+                                                            catalogue_, source, dialogs_);
   if (outcome.consistsChanged) session_.consistsChanged = true;
   if (outcome.drivenLabel) driven_->setText(QString::fromStdString(*outcome.drivenLabel));
-  RefreshVehicles(currentRow);
+  if (consistRow < 0) return;
+  const std::optional<std::size_t> next =
+      outcome.consistsChanged ? RowAfter(which, current) : current;
+  RefreshVehicles(next, outcome.consistsChanged ? std::vector<std::size_t>{} : selected);
 }
 
 }  // namespace fennick::ui

@@ -5,10 +5,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "app/editor_questions.h"
 #include "app/settings.h"
+#include "consist/folder_navigation.h"
 #include "scenario/editor_load.h"
+#include "scenario/text_search.h"
 #include "scenario/vehicle_details.h"
 #include "ui/editor_window.h"
 #include "ui/vehicle_details_window.h"
@@ -38,10 +41,34 @@ void EditorWindow::ShowVehiclesOfConsist(int consistRow) {
 }
 
 void EditorWindow::ShowVehicleDetails(int vehicleRow) {
-  // Rows always mirror the document, so row n is vehicle n; "Empty Consist" is no vehicle.
-  if (vehicleRow < 0 || std::size_t(vehicleRow) >= shownVehicles_.size()) return;
+  if (!DescribesLoadedVehicle(vehicleRow)) {
+    if (details_) details_->hide();
+    return;
+  }
   if (!details_) details_ = new VehicleDetailsWindow(this);
-  details_->Show(DescribeVehicle(shownVehicles_[std::size_t(vehicleRow)]));
+  VehicleDetailsText text = DescribeVehicle(shownVehicles_[std::size_t(vehicleRow)]);
+  text.blueprint = ShownText(text.blueprint, session_.scenarioText);
+  details_->Show(text);
+}
+
+// Details belong to a row that still names the vehicle loaded at that place: a row a command
+// changed (a swap, a copy) shows none. "Empty Consist" is no vehicle.
+bool EditorWindow::DescribesLoadedVehicle(int vehicleRow) const {
+  const int consistRow = consists_->currentRow();
+  if (vehicleRow < 0 || consistRow < 0 || std::size_t(vehicleRow) >= shownVehicles_.size() ||
+      std::size_t(consistRow) >= loadedNames_.size()) {
+    return false;
+  }
+  const std::vector<std::string>& loaded = loadedNames_[std::size_t(consistRow)];
+  return std::size_t(vehicleRow) < loaded.size() &&
+         EqualsNoCase(loaded[std::size_t(vehicleRow)],
+                      shownVehicles_[std::size_t(vehicleRow)].name);
+}
+
+std::optional<std::size_t> EditorWindow::HighlightedCurrentRow() const {
+  const QListWidgetItem* item = vehicles_->currentItem();
+  if (!item || !item->isSelected()) return std::nullopt;
+  return std::size_t(vehicles_->row(item));
 }
 
 void EditorWindow::TimetablePressed() {
@@ -60,22 +87,27 @@ void EditorWindow::ShowWeatherFiles(const QString& folder) {
 }
 
 void EditorWindow::StockFolderChanged(const QString& folder) {
-  state_.settings.lastStockFolder = QDir::toNativeSeparators(folder);
+  // Kept as a folder path, with its closing separator.
+  if (auto path = FollowHighlightedFolder(state_.settings.lastStockFolder,
+                                          QDir::toNativeSeparators(folder))) {
+    state_.settings.lastStockFolder = *path;
+  }
 }
 
-void EditorWindow::RefreshVehicles(int keepVehicleRow) {
+void EditorWindow::RefreshVehicles(std::optional<std::size_t> current,
+                                   const std::vector<std::size_t>& alsoSelected) {
+  const QSignalBlocker quiet(vehicles_);
   ShowVehiclesOfConsist(consists_->currentRow());
-  if (keepVehicleRow >= 0 && keepVehicleRow < vehicles_->count()) {
-    vehicles_->setCurrentRow(keepVehicleRow, QItemSelectionModel::NoUpdate);
+  if (current && *current < std::size_t(vehicles_->count())) {
+    vehicles_->setCurrentRow(int(*current), QItemSelectionModel::ClearAndSelect);
+  } else {
+    vehicles_->setCurrentRow(-1, QItemSelectionModel::Clear);
   }
-  // An open details window goes on describing the vehicle now at its row.
-  if (details_ && details_->isVisible()) {
-    if (keepVehicleRow >= 0 && std::size_t(keepVehicleRow) < shownVehicles_.size()) {
-      ShowVehicleDetails(keepVehicleRow);
-    } else {
-      details_->hide();
-    }
+  for (const std::size_t row : alsoSelected) {
+    if (row < std::size_t(vehicles_->count())) vehicles_->item(int(row))->setSelected(true);
   }
+  // An open details window follows the highlighted row.
+  if (details_ && details_->isVisible()) ShowVehicleDetails(vehicles_->currentRow());
 }
 
 bool EditorWindow::Leave() {

@@ -138,6 +138,11 @@ void RoutesWindow::BuildControls() {
 
 void RoutesWindow::ConnectEvents() {
   connect(routeList_, &QTreeWidget::itemClicked, this, &RoutesWindow::RouteClicked);
+  // Moving through the routes with the keys lists them as a click does.
+  routeList_->installEventFilter(this);
+  connect(routeList_, &QTreeWidget::currentItemChanged, this, [this] {
+    if (movingByKey_) RouteClicked();
+  });
   // A press anywhere on the scenario list counts, also below its last row.
   scenarioList_->viewport()->installEventFilter(this);
   connect(listScenarios_, &QPushButton::clicked, this, &RoutesWindow::ListScenariosOfSelectedRoute);
@@ -165,6 +170,10 @@ void RoutesWindow::Load() {
 bool RoutesWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == scenarioList_->viewport() && event->type() == QEvent::MouseButtonPress) {
     ScenarioPressed(static_cast<QMouseEvent*>(event)->position().toPoint());
+  }
+  if (watched == routeList_ &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+    movingByKey_ = event->type() == QEvent::KeyPress;
   }
   return QMainWindow::eventFilter(watched, event);
 }

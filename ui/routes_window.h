@@ -64,6 +64,7 @@ class RoutesWindow : public QMainWindow {
   Dialogs& dialogs_;
   EditScenarioHandler editScenario_;
   QString savedCopiesFolder_;
+  bool movingByKey_ = false;  // a key is down on the route list
 
   QTreeWidget* routeList_ = nullptr;           // List1
   QTreeWidget* scenarioList_ = nullptr;        // List3

@@ -126,6 +126,15 @@ TEST_F(RoutesWindowTest, ARouteClickListsItsScenariosAndAPressChoosesOne) {
   Click(Scenarios(), 1);
   EXPECT_TRUE(SavedCopyNames().isEmpty());
   EXPECT_TRUE(dialogs.shown.empty());
+
+  // Moving to another route with the keys lists it as a click does.
+  const int severn = test::RowOf(browser, test::kSevernVale);
+  const bool up = severn > 0;
+  QTest::keyClick(Routes(), up ? Qt::Key_Up : Qt::Key_Down);
+  const int moved = severn + (up ? -1 : 1);
+  EXPECT_EQ(Routes()->currentIndex().row(), moved);
+  EXPECT_EQ(browser.listedRouteFolder.endsWith(Routes()->topLevelItem(moved)->text(1)), true)
+      << browser.listedRouteFolder.toStdString();
 }
 
 TEST_F(RoutesWindowTest, TheListButtonListsTheSelectedRouteOrSaysThereIsNone) {

@@ -67,7 +67,7 @@ TEST_F(SaveFilesTest, SaveAsCopiesCurrentSaveUnderTheTypedName) {
   } cases[] = {{"Before the tunnel", "Before the tunnel.xml", ""},
                {"Night run.XML", "Night run.XML", ""},
                {"Before the junction", "Before the junction.xml", ""},  // replaced
-               {std::nullopt, nullptr, noName},
+               {std::nullopt, nullptr, ""},                             // Cancel says nothing
                {"", nullptr, noName},
                {"   ", nullptr, noName},
                {"..\\..\\Routes.xml", nullptr, notAName("..\\..\\Routes.xml")},
@@ -88,8 +88,9 @@ TEST_F(SaveFilesTest, SaveAsCopiesCurrentSaveUnderTheTypedName) {
       EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"Save CurrentSave.xml as"});
       EXPECT_EQ(ReadFileBytes(MorningCoal(c.created)), currentSave);
     } else {
-      EXPECT_EQ(dialogs.Messages(),
-                (std::vector<std::string>{"Save CurrentSave.xml as", c.message}));
+      std::vector<std::string> expected{"Save CurrentSave.xml as"};
+      if (!c.message.empty()) expected.push_back(c.message);
+      EXPECT_EQ(dialogs.Messages(), expected);
       EXPECT_EQ(Listed(), before);
     }
   }

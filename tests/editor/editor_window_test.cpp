@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextCursor>
+#include <QTreeView>
+#include <algorithm>
 
 #include "bridge/converter.h"
 #include "bridge/paths.h"
@@ -110,6 +115,20 @@ TEST_F(EditorWindowTest, DetailsWindowDescribesThePressedVehicle) {
   EXPECT_EQ(details->findChild<QLabel*>("Label2")->text(), "Loadable = True");
   EXPECT_EQ(details->findChild<QLabel*>("Label3")->text(), "Loaded = True");
   EXPECT_EQ(details->findChild<QLabel*>("Label4")->text(), "Orientation = Forward");
+
+  // It follows the highlighted row, and a row a command changed shows nothing.
+  Find<QListWidget>("List1")->setCurrentRow(1);
+  vehicles->setCurrentRow(0);
+  QTest::mouseClick(vehicles->viewport(), Qt::LeftButton, {},
+                    vehicles->visualItemRect(vehicles->item(0)).center());
+  EXPECT_EQ(details->findChild<QLabel*>("Label4")->text(), "Orientation = Forward");
+  QTest::keyClick(vehicles, Qt::Key_Down);
+  EXPECT_EQ(details->findChild<QLabel*>("Label4")->text(), "Orientation = Reversed");
+  vehicles->setCurrentRow(0);
+  QTest::mouseClick(Find<QPushButton>("Command11"), Qt::LeftButton);  // a copy at row 1
+  QTest::mouseClick(vehicles->viewport(), Qt::LeftButton, {},
+                    vehicles->visualItemRect(vehicles->item(1)).center());
+  EXPECT_FALSE(details->isVisible());
 }
 
 TEST_F(EditorWindowTest, DeletingTheOnlyVehicleLeavesAnEmptyConsistThatRefusesCommands) {
@@ -213,6 +232,92 @@ TEST_F(EditorWindowTest, SetWeatherFillsTheThreeBoxesFromTheChosenFile) {
   EXPECT_EQ(Find<QLineEdit>("Text1_10")->text(), "RailSimulator");
   EXPECT_EQ(Find<QLineEdit>("Text1_11")->text(), "Weather\\Overcast.xml");
   EXPECT_FALSE(window->Session().consistsChanged);
+}
+
+TEST_F(EditorWindowTest, ChosenStockFolderIsKeptWithItsClosingSeparator) {
+  Open();
+  auto* folders = Find<QTreeView>("Dir2");
+  auto* model = qobject_cast<QFileSystemModel*>(folders->model());
+  ASSERT_NE(model, nullptr);
+  const QString railVehicles = sample.Path("Assets/Kuju/RailSimulator/RailVehicles");
+  folders->setCurrentIndex(model->index(railVehicles));
+  EXPECT_EQ(state.settings.lastStockFolder, QDir::toNativeSeparators(railVehicles + "/"));
+}
+
+// The box hands back "\n" for every line break and a blank for a non-breaking space; the save
+// must write what the person left alone exactly as it was read.
+TEST_F(EditorWindowTest, SaveKeepsTheBytesOfTextsThePersonDidNotChange) {
+  Open();
+  const QString index = sample.Path("Content/Routes/" + kRoute + "/Scenarios.bin");
+  const QByteArray description =
+      "Take a rake of empty hoppers from Holtby Yard\r\nup the valley to Marsh\xA0"
+      "Colliery.\rMind the gradient.";
+  const QByteArray briefing =
+      "Wait for the 1B17 stopping service to clear the branch, then depart.";
+  ASSERT_EQ(test::DecodeBin(index).count(description), 1);
+
+  auto* box = Find<QPlainTextEdit>("Text1_2");
+  box->moveCursor(QTextCursor::End);
+  QTest::keyClick(box, Qt::Key_Return);
+  QTest::keyClicks(box, "Bring a flask.");
+  QTest::mouseClick(Find<QPushButton>("Command1"), Qt::LeftButton);
+  ASSERT_FALSE(dialogs.shown.empty());
+  ASSERT_EQ(dialogs.shown.back().icon, MessageIcon::Information) << dialogs.shown.back().text;
+
+  const QByteArray saved = test::DecodeBin(index);
+  EXPECT_EQ(saved.count(description), 5) << "untouched: the same bytes in all five languages";
+  EXPECT_EQ(saved.count(briefing + "\r\nBring a flask.<"), 5) << "typed: CR LF, the rest kept";
+}
+
+// After every command the highlighted rows are the ones the next command acts on.
+TEST_F(EditorWindowTest, HighlightedRowsAreTheRowsTheNextCommandActsOn) {
+  Open();
+  auto* consists = Find<QListWidget>("List1");
+  auto* vehicles = Find<QListWidget>("List2");
+  const auto press = [&](const char* button) {
+    dialogs.shown.clear();
+    QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+  };
+  const auto highlighted = [&] {
+    QList<int> rows;
+    for (const QListWidgetItem* item : vehicles->selectedItems())
+      rows.push_back(vehicles->row(item));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+  };
+
+  press("Command9");  // Delete Item with no consist chosen: its own question, nothing changed
+  ASSERT_EQ(dialogs.Messages(),
+            std::vector<std::string>{"You have not selected an item to delete?"});
+  press("Command4");
+  EXPECT_EQ(dialogs.Messages(),
+            std::vector<std::string>{"You have not selected a locomotive to drive?"});
+
+  consists->setCurrentRow(0);  // Class 66 + four hoppers
+  vehicles->setCurrentRow(2);
+  press("Command9");
+  EXPECT_EQ(vehicles->count(), 4);
+  EXPECT_TRUE(highlighted().isEmpty());
+  const std::string afterDelete = window->Session().scenarioText;
+  press("Command9");  // a second click deletes nothing
+  EXPECT_EQ(dialogs.Messages(),
+            std::vector<std::string>{"You have not selected an item to delete?"});
+  EXPECT_EQ(window->Session().scenarioText, afterDelete);
+
+  vehicles->setCurrentRow(3);
+  const QString last = vehicles->item(3)->text();
+  press("Command13");  // Duplicate at Rear: the copy goes in front, the vehicle one row down
+  ASSERT_EQ(vehicles->count(), 5);
+  EXPECT_EQ(highlighted(), QList<int>{4});
+  EXPECT_EQ(vehicles->currentItem()->text(), last);
+  EXPECT_EQ(vehicles->item(0)->text(), last);
+
+  vehicles->setCurrentRow(1);
+  vehicles->item(1)->setSelected(false);  // current but not highlighted: nothing chosen
+  press("Command11");
+  EXPECT_EQ(dialogs.Messages(),
+            std::vector<std::string>{"You have not selected an item to duplicate?"});
+  EXPECT_EQ(vehicles->count(), 5);
 }
 
 // The browser of a fresh sample installation with Severn Vale Branch listed.

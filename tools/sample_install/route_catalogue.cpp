@@ -48,8 +48,10 @@ SampleRoute SevernVale() {
       .guid = "0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301",
       .elementId = 187654321,
       .displayName = InEnglish("Morning Coal Empties"),
+      // Typed in the simulator's own editor: a CR LF, a lone CR and a non-breaking space.
       .description = InEnglish(
-          "Take a rake of empty hoppers from Holtby Yard up the valley to Marsh Colliery."),
+          "Take a rake of empty hoppers from Holtby Yard\nup the valley to Marsh\u00A0Colliery."
+          "\rMind the gradient."),
       .briefing = InEnglish("Your Class 66 is coupled to empty HTA hoppers in Holtby Yard. Wait "
                             "for the 1B17 stopping service to clear the branch, then depart."),
       .startTime = "25200",

@@ -1,0 +1,63 @@
+#pragma once
+
+// Case tables kept as data: one case a line, fields separated by TABs, written with the escapes
+// \r \n \t \\ and \xHH so that every byte of a document can be spelled. Lines starting with '#'
+// and empty lines are skipped.
+#include <cstddef>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace fennick::test {
+
+inline std::string UnescapeCaseField(const std::string& field) {
+  std::string bytes;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] != '\\' || i + 1 == field.size()) {
+      bytes.push_back(field[i]);
+      continue;
+    }
+    const char kind = field[++i];
+    if (kind == 'r') {
+      bytes.push_back('\r');
+    } else if (kind == 'n') {
+      bytes.push_back('\n');
+    } else if (kind == 't') {
+      bytes.push_back('\t');
+    } else if (kind == 'x' && i + 2 < field.size()) {
+      bytes.push_back(char(std::stoi(field.substr(i + 1, 2), nullptr, 16)));
+      i += 2;
+    } else {
+      bytes.push_back(kind);
+    }
+  }
+  return bytes;
+}
+
+struct CaseLine {
+  int lineNumber = 0;
+  std::vector<std::string> fields;  // unescaped
+};
+
+inline std::vector<CaseLine> ReadCaseFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read case file " + path);
+  std::vector<CaseLine> cases;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    CaseLine parsed{number, {}};
+    std::stringstream fields(line);
+    for (std::string field; std::getline(fields, field, '\t');) {
+      parsed.fields.push_back(UnescapeCaseField(field));
+    }
+    if (!line.empty() && line.back() == '\t') parsed.fields.emplace_back();
+    cases.push_back(std::move(parsed));
+  }
+  return cases;
+}
+
+}  // namespace fennick::test
