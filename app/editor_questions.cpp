@@ -9,8 +9,8 @@ bool ConfirmTimetableChoice(Settings& settings, Dialogs& dialogs) {
   return true;
 }
 
-bool ConfirmLeavingEditor(bool consistsChanged, bool saved, Dialogs& dialogs) {
-  if (!consistsChanged || saved) return true;
+bool ConfirmLeavingEditor(bool modified, Dialogs& dialogs) {
+  if (!modified) return true;
   return dialogs.AskYesNo(kExitQuestion, MessageIcon::Exclamation);
 }
 

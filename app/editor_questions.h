@@ -15,7 +15,8 @@ inline constexpr const char* kExitQuestion =
 // is remembered in the settings so no later press (nor a later run) asks again.
 bool ConfirmTimetableChoice(Settings& settings, Dialogs& dialogs);
 
-// Leaving the editor: true when it may close. Asks only when consists were changed and not saved.
-bool ConfirmLeavingEditor(bool consistsChanged, bool saved, Dialogs& dialogs);
+// Leaving the editor: true when it may close. Asks only when the scenario has changes that were
+// not saved.
+bool ConfirmLeavingEditor(bool modified, Dialogs& dialogs);
 
 }  // namespace fennick

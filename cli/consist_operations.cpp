@@ -86,7 +86,6 @@ bool ConsistOperations::Apply(const EditOption& option) {
   const ConsistOutcome outcome = RunConsistCommand(command, session_.scenarioText,
                                                    ConsistSelection{m, current, rows, stockRow},
                                                    stock_->catalogue, source, dialogs);
-  if (outcome.consistsChanged) session_.consistsChanged = true;
   if (outcome.drivenLabel) drivenCaption_ = *outcome.drivenLabel;
   // A refusal or failure shows a warning; the operations after it are not run.
   return dialogs.Warnings() == warningsBefore;

@@ -88,15 +88,10 @@ ParsedEdits ParseEditOptions(const QStringList& arguments, bool consistOperation
 }
 
 std::optional<std::size_t> BoxOfOption(const QString& name) {
-  static const char* const kBoxOptions[kPropertyBoxCount] = {
-      "--display-name",    "--description",
-      "--briefing",        "--start-time",
-      "--duration",        "--day",
-      "--month",           "--year",
-      "--season",          "--weather-provider",
-      "--weather-product", "--weather-blueprint"};
   for (std::size_t i = 0; i < kPropertyBoxCount; ++i) {
-    if (name == kBoxOptions[i]) return i;
+    if (name ==
+        QLatin1StringView(kProperties[i].option.data(), qsizetype(kProperties[i].option.size())))
+      return i;
   }
   return std::nullopt;
 }

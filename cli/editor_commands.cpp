@@ -35,14 +35,12 @@ std::optional<OpenedScenario> Open(CliContext& context, browser::BrowserState& b
 }
 
 QJsonObject ShowDocument(const OpenedScenario& opened) {
-  static const char* const kKeys[kPropertyBoxCount] = {
-      "displayName",  "description",     "briefing",       "startTime",
-      "durationMins", "startDay",        "startMonth",     "startYear",
-      "season",       "weatherProvider", "weatherProduct", "weatherBlueprint"};
   const EditorView& view = opened.view;
   const std::string& document = opened.session.scenarioText;
   QJsonObject json;
-  for (std::size_t i = 0; i < kPropertyBoxCount; ++i) json[kKeys[i]] = Text(view.boxes[i]);
+  for (std::size_t i = 0; i < kPropertyBoxCount; ++i)
+    json[QString::fromUtf8(kProperties[i].jsonKey.data(),
+                           qsizetype(kProperties[i].jsonKey.size()))] = Text(view.boxes[i]);
   json["type"] = view.timetable ? "timetable" : "standard";
   json["drivenConsist"] = Text(view.drivenCaption);
   QJsonArray consists;

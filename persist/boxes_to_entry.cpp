@@ -7,15 +7,6 @@
 #include "scenario/xml_text.h"
 
 namespace fennick {
-namespace {
-
-// The boxes' captions, as a person knows them.
-constexpr std::array<std::string_view, kPropertyBoxCount> kBoxCaptions = {
-    "Display Name", "Description",      "Briefing",        "Start Time",
-    "Duration",     "Start Day",        "Start Month",     "Start Year",
-    "Season",       "Weather Provider", "Weather Product", "Weather Blueprint"};
-
-}  // namespace
 
 Result<EntryProperties> EntryPropertiesFromBoxes(const PropertyBoxes& boxes,
                                                  TextEncoding indexEncoding,
@@ -35,7 +26,7 @@ Result<EntryProperties> EntryPropertiesFromBoxes(const PropertyBoxes& boxes,
     }
     Result<std::string> encoded = TextForDocument(boxes[i], indexEncoding);
     if (!encoded) {
-      return Error{"the " + std::string(kBoxCaptions[i]) +
+      return Error{"the " + std::string(kProperties[i].name) +
                    " cannot be written: " + encoded.error()};
     }
     properties.values[i] = std::move(encoded.value());

@@ -112,7 +112,6 @@ CloneResult CloneScenario(const SaveContext& context, ScenarioSession& session,
   dialogs.ShowMessage(kClonedMessage, MessageIcon::Information);
   // The index on disk now holds the new entry behind this one.
   session.indexTail = *newEntry + session.indexTail;
-  session.saved = true;
   return {CommandOutcome::kDone, identifier.text.toStdString()};
 }
 

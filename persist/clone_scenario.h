@@ -34,7 +34,7 @@ using IdentifierSource = std::function<IdentifierText()>;
 // Refused with a message before anything is written: no usable identifier, an existing folder of
 // that name, an entry without an identifier or element number to replace. A failed step is
 // reported as the save's failure, the index is put back and the new folder removed. On success
-// Saved is set and the session's index tail takes in the new entry; the editor stays open.
+// the session's index tail takes in the new entry; the editor stays open.
 CloneResult CloneScenario(const SaveContext& context, ScenarioSession& session,
                           const CloneRequest& request, Dialogs& dialogs,
                           const IdentifierSource& newIdentifier = NewIdentifierText);

@@ -91,7 +91,6 @@ CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session
   session.loadedStartTime = std::move(plan.startTime);
   session.loadedDisplayName = request.boxes[kBoxDisplayName];
   session.isTimetable = plan.timetable;
-  session.saved = true;
   return CommandOutcome::kDone;
 }
 

@@ -25,7 +25,7 @@ struct SaveRequest {
 // A failed step stops the save: it is reported as "An error ... occurred while saving your
 // Scenario", every document the save had already replaced or renamed is put back, and the
 // session keeps its edits. On success the closing message is shown, the session describes what
-// was written and Saved is set; the window then closes the editor and reloads the browser.
+// was written; the window then closes the editor and reloads the browser.
 CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session,
                             const SaveRequest& request, Dialogs& dialogs);
 

@@ -64,8 +64,6 @@ Result<EditorView> LoadEditor(ScenarioSession& session) {
   session.loadedDisplayName = view.boxes[kBoxDisplayName];
   session.loadedStartTime = stored;
   session.isTimetable = view.timetable;
-  session.consistsChanged = false;
-  session.saved = false;
   return view;
 }
 

@@ -4,9 +4,11 @@
 #include <cstddef>
 #include <string>
 
+#include "scenario/property_table.h"
+
 namespace fennick {
 
-// One opened scenario: what "Edit Selected Scenario" prepared, and the editor's change flags.
+// One opened scenario: what "Edit Selected Scenario" prepared.
 // Texts are document bytes exactly as read; folders are path texts (UTF-8, "\" joined).
 struct ScenarioSession {
   std::string routeFolder;     // RouteFolder
@@ -24,9 +26,6 @@ struct ScenarioSession {
   std::string loadedDisplayName;  // LoadedDisplayName, as shown (UTF-8)
   std::string loadedStartTime;    // LoadedStartTime, the stored text as read
   bool isTimetable = false;       // IsTimetable
-
-  bool consistsChanged = false;  // ConsistsChanged
-  bool saved = false;            // Saved
 };
 
 // The editor's twelve property boxes Text1(0) to Text1(11), as a person sees and types them
@@ -45,7 +44,7 @@ enum PropertyBox : std::size_t {
   kBoxWeatherProduct,
   kBoxWeatherBlueprint,
 };
-inline constexpr std::size_t kPropertyBoxCount = 12;
+inline constexpr std::size_t kPropertyBoxCount = kPropertyCount;
 using PropertyBoxes = std::array<std::string, kPropertyBoxCount>;
 
 }  // namespace fennick

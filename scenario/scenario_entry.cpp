@@ -8,11 +8,11 @@ namespace fennick {
 namespace {
 
 std::string OpeningTag(std::size_t index) {
-  return "<" + std::string(kEntryPropertyNames[index]) + ">";
+  return "<" + std::string(kProperties[index].element) + ">";
 }
 
 std::string ElementProblem(std::size_t index, TagStatus status) {
-  const std::string name(kEntryPropertyNames[index]);
+  const std::string name(kProperties[index].element);
   switch (status) {
     case TagStatus::kUnclosed:
       return "The " + name + " element of the scenario entry has no closing tag.";
@@ -22,7 +22,7 @@ std::string ElementProblem(std::size_t index, TagStatus status) {
     default:
       if (index == 0) return "The scenario entry has no " + name + " element.";
       return "The scenario entry has no " + name + " element after " +
-             std::string(kEntryPropertyNames[index - 1]) + ".";
+             std::string(kProperties[index - 1].element) + ".";
   }
 }
 
@@ -36,14 +36,14 @@ Result<EntryProperties> ReadEntryProperties(std::string_view entry) {
       p = FindNoCase(entry, OpeningTag(i), p);
       if (p == kNotFound) return Error{ElementProblem(i, TagStatus::kNotFound)};
       const Result<LocalizedTextBlock> block =
-          LocalizedTextBlock::Enclosed(entry, p, kEntryPropertyNames[i]);
+          LocalizedTextBlock::Enclosed(entry, p, kProperties[i].element);
       if (!block) return Error{block.error()};
       Result<std::string> text = block->GetLocalText(entry);
-      if (!text) return Error{std::string(kEntryPropertyNames[i]) + ": " + text.error()};
+      if (!text) return Error{std::string(kProperties[i].element) + ": " + text.error()};
       properties.values[i] = std::move(text.value());
       continue;
     }
-    const ElementSpan span = ElementFinder(kEntryPropertyNames[i]).Find(entry, p);
+    const ElementSpan span = ElementFinder(kProperties[i].element).Find(entry, p);
     if (span.status == TagStatus::kFound) {
       properties.values[i] = std::string(span.Text(entry));
       p = span.close;
@@ -65,19 +65,19 @@ Status WriteEntryProperties(std::string& entry, const EntryProperties& propertie
       p = FindNoCase(result, OpeningTag(i), p);
       if (p == kNotFound) return Error{ElementProblem(i, TagStatus::kNotFound)};
       const Result<LocalizedTextBlock> block =
-          LocalizedTextBlock::Enclosed(result, p, kEntryPropertyNames[i]);
+          LocalizedTextBlock::Enclosed(result, p, kProperties[i].element);
       if (!block) return Error{block.error()};
       const Status written = block->PutLocalText(result, properties.values[i]);
       if (!written) {
-        return Error{std::string(kEntryPropertyNames[i]) + ": " + written.error()};
+        return Error{std::string(kProperties[i].element) + ": " + written.error()};
       }
       continue;
     }
-    const ElementSpan span = ElementFinder(kEntryPropertyNames[i]).Find(result, p);
+    const ElementSpan span = ElementFinder(kProperties[i].element).Find(result, p);
     if (span.status != TagStatus::kFound) return Error{ElementProblem(i, span.status)};
     // A value never holds markup; an element that does would take other elements with it.
     if (span.Text(result).find('<') != std::string_view::npos) {
-      return Error{"The " + std::string(kEntryPropertyNames[i]) +
+      return Error{"The " + std::string(kProperties[i].element) +
                    " element of the scenario entry holds other elements, not a value."};
     }
     const std::size_t oldLength = span.close - span.openEnd - 1;

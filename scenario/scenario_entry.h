@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "scenario/property_table.h"
 #include "scenario/result.h"
 
 namespace fennick {
@@ -26,12 +27,7 @@ enum class EntryProperty : std::size_t {
   BlueprintID,
 };
 
-inline constexpr std::size_t kEntryPropertyCount = 12;
-
-// Element names, indexed like EntryProperty.
-inline constexpr std::array<std::string_view, kEntryPropertyCount> kEntryPropertyNames = {
-    "DisplayName", "Description", "Briefing", "StartTime", "DurationMins", "StartDD",
-    "StartMM",     "StartYYYY",   "Season",   "Provider",  "Product",      "BlueprintID"};
+inline constexpr std::size_t kEntryPropertyCount = kPropertyCount;
 
 // The first three are localised blocks; the rest are single elements.
 inline constexpr std::size_t kLocalizedPropertyCount = 3;

@@ -1,40 +1,31 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/app_state.h"
 #include "app/dialogs.h"
-#include "consist/classification_cache.h"
-#include "consist/stock_catalogue.h"
-#include "consist/uniform_source.h"
+#include "consist/consist_command.h"
 #include "scenario/editor_load.h"
 #include "scenario/editor_session.h"
+#include "ui/editor_step.h"
+#include "ui/stock_run.h"
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
 class QFileSystemModel;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QTreeView;
+class QUndoStack;
 
 namespace fennick::ui {
 
-class VehicleDetailsWindow;
+class ConsistsFrame;
+class ScenarioFrame;
+class StockFrame;
+class VehiclesFrame;
+class WeatherFrame;
 
-// frmFennick: the scenario editor. It owns one opened scenario; its buttons run the commands
-// of the layers below on that scenario and show the document as it now stands.
+// frmFennick: the scenario editor. It owns one opened scenario; every change of it is a step
+// on the undo stack, and the scenario counts as modified while the stack is not clean.
 class EditorWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -42,13 +33,7 @@ class EditorWindow : public QMainWindow {
     std::function<void()> closeBrowser;   // the route browser goes with the editor
     std::function<void()> reloadBrowser;  // after a save: a new browser, freshly loaded
   };
-
-  // What lives for the whole run around the available stock.
-  struct StockRun {
-    ClassificationCache cache;
-    UnseededUniformSource random;
-    bool anyFolderAccepted = false;
-  };
+  using StockRun = ui::StockRun;
 
   EditorWindow(AppState& state, Dialogs& dialogs, StockRun& stockRun, ScenarioSession session,
                const EditorView& view, Hooks hooks, QWidget* parent = nullptr);
@@ -57,12 +42,11 @@ class EditorWindow : public QMainWindow {
   static inline const QString kCaption = QStringLiteral("Scenario Editor");
 
   ScenarioSession& Session() { return session_; }
-  // The twelve boxes as they read now.
-  PropertyBoxes Boxes() const;
-  void SetBox(std::size_t index, const QString& text);
+  QUndoStack* UndoStack() const { return undo_; }
+  bool Modified() const;
 
-  // Leaves the editor as "Exit" does: asks when consist changes were not saved, then closes
-  // the browser and the editor.
+  // Leaves the editor as "Exit" does: asks when there are unsaved changes, then closes the
+  // browser and the editor.
   bool Leave();
   // Closes the editor alone (another scenario is about to open), with the same question.
   bool Dismiss();
@@ -71,80 +55,44 @@ class EditorWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Building the window.
-  QGroupBox* BuildScenarioFrame(const EditorView& view);
-  QGroupBox* BuildWeatherFrame();
-  QGroupBox* BuildConsistsFrame(const EditorView& view);
-  QGroupBox* BuildSelectedConsistFrame();
-  QGroupBox* BuildStockFrame();
-  QPushButton* MakeButton(const char* name, const QString& caption, const QString& tooltip = {});
+  void BuildEditMenu();
 
-  // The editor's own handlers.
-  void ShowVehiclesOfConsist(int consistRow);
-  void ShowVehicleDetails(int vehicleRow);
-  void TimetablePressed();
-  void ShowWeatherFiles(const QString& folder);
-  void StockFolderChanged(const QString& folder);
+  // The controls as they read now, and showing a step's controls (the document is already
+  // as the step left it).
+  EditorControls ReadControls() const;
+  void ShowControls(const EditorControls& controls);
+  void ShowVehicles(int consistRow);
+  // Puts a finished change on the undo stack; nothing when nothing changed.
+  void Record(const QString& name, EditorControls before, EditorControls after,
+              TextChange change = {});
+  // Box edits become steps when the box is left or Enter is pressed: one step per box.
+  void CommitBoxEdits();
 
-  // Commands of the layers below.
+  // Commands.
+  void RunConsistCommand(ConsistCommand command);
   void SetWeather();
+  void ChooseType(bool timetable);
   void Save();
   void Clone();
-  void RunSimulatorProgram(int which);
-  void GatherStock();
-  void RunConsistCommand(int command);
-
-  // After a consist command: the vehicle list as the document now holds it, with the rows the
-  // next command acts on highlighted.
-  void RefreshVehicles(std::optional<std::size_t> current,
-                       const std::vector<std::size_t>& alsoSelected);
-  bool DescribesLoadedVehicle(int vehicleRow) const;
-  // The vehicle list's current row when it is highlighted: the row the commands act on.
-  std::optional<std::size_t> HighlightedCurrentRow() const;
+  void Launch(int program);
+  bool ConfirmLeaving();
   void CloseForGood();
 
   AppState& state_;
   Dialogs& dialogs_;
-  StockRun& stockRun_;
-  StockCatalogue catalogue_;
   ScenarioSession session_;
   Hooks hooks_;
   bool closingApproved_ = false;
-  std::vector<VehicleFields> shownVehicles_;  // the rows of List2; empty for "Empty Consist"
-  std::vector<std::vector<std::string>> loadedNames_;  // each consist's vehicle names at load
-  QPointer<VehicleDetailsWindow> details_;
+  bool showingStep_ = false;
+  QUndoStack* undo_ = nullptr;
+  EditorControls committed_;  // the controls as the last step left them
 
-  std::array<QLineEdit*, kPropertyBoxCount> lineBoxes_{};  // all but the two multi-line boxes
-  // What the two multi-line boxes were given: the box hands back only what the person sees,
-  // so the bytes it was given are kept to write back everything the person did not change.
-  std::array<std::string, kPropertyBoxCount> multiLineTexts_{};
-  QPlainTextEdit* description_ = nullptr;
-  QPlainTextEdit* briefing_ = nullptr;
-  QComboBox* seasons_ = nullptr;
-  QCheckBox* allConsists_ = nullptr;
-  QRadioButton* standard_ = nullptr;
-  QRadioButton* timetable_ = nullptr;
-  QPushButton* save_ = nullptr;
-  QPushButton* clone_ = nullptr;
-
-  QGroupBox* scenarioFrame_ = nullptr;
-  QGroupBox* weatherFrame_ = nullptr;
-  QGroupBox* consistsFrame_ = nullptr;
-  QGroupBox* selectedFrame_ = nullptr;
-  QGroupBox* stockFrame_ = nullptr;
-
-  QListWidget* consists_ = nullptr;
-  QLabel* driven_ = nullptr;
-  QListWidget* vehicles_ = nullptr;
-
-  QFileSystemModel* folderModel_ = nullptr;
-  QTreeView* weatherFolders_ = nullptr;
-  QListWidget* weatherFiles_ = nullptr;
-  QString weatherFolder_;
-
-  QButtonGroup* stockKinds_ = nullptr;
-  QTreeView* stockFolders_ = nullptr;
-  QListWidget* stock_ = nullptr;
+  QFileSystemModel* folders_ = nullptr;
+  ScenarioFrame* scenario_ = nullptr;
+  ConsistsFrame* consists_ = nullptr;
+  VehiclesFrame* vehicles_ = nullptr;
+  WeatherFrame* weather_ = nullptr;
+  StockFrame* stock_ = nullptr;
 };
 
 }  // namespace fennick::ui

@@ -1,72 +1,103 @@
-// The editor's buttons that run the commands of the layers below.
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
+// The editor's commands: consist commands, weather and type steps, save, clone and launch.
+#include <QUndoStack>
 
-#include <QButtonGroup>
-#include <QFileSystemModel>
-#include <QTreeView>
-#include <algorithm>
-#include <optional>
-
+#include "app/editor_questions.h"
 #include "bridge/converter.h"
-#include "consist/consist_command.h"
-#include "consist/stock_gatherer.h"
 #include "consist/weather.h"
 #include "persist/clone_scenario.h"
 #include "persist/launch.h"
 #include "persist/save_scenario.h"
+#include "ui/consists_frame.h"
 #include "ui/editor_window.h"
-#include "ui/gather_progress_dialog.h"
+#include "ui/scenario_frame.h"
+#include "ui/stock_frame.h"
+#include "ui/vehicles_frame.h"
+#include "ui/weather_frame.h"
 
 namespace fennick::ui {
 
 namespace {
 
-// The row that stays current after a command changed the consist: the vehicle it acted on
-// where that vehicle is still there, none where the rows it acted on were let go.
-std::optional<std::size_t> RowAfter(ConsistCommand command, std::optional<std::size_t> current) {
+// The rows highlighted after a command changed the consist: the vehicle it acted on where that
+// vehicle is still there, none where the rows it acted on were let go.
+VehicleRows RowsAfter(ConsistCommand command, const VehicleRows& before) {
+  const std::optional<std::size_t> current = before.current;
   switch (command) {
     case ConsistCommand::kSwapAll:
     case ConsistCommand::kDuplicate:
     case ConsistCommand::kDriveIt:
-      return current;
+      break;
     case ConsistCommand::kDuplicateAtRear:
       // A copy of any vehicle but the first goes in front, moving the vehicle down a row.
-      if (current && *current > 0) return *current + 1;
-      return current;
+      if (current && *current > 0) return {*current + 1, {*current + 1}};
+      break;
     case ConsistCommand::kSwapSelected:
     case ConsistCommand::kDelete:
     case ConsistCommand::kLoad:
     case ConsistCommand::kUnload:
-      return std::nullopt;
+      return {};
   }
-  return std::nullopt;
+  if (!current) return {};
+  return {current, {*current}};
 }
 
 }  // namespace
 
+void EditorWindow::RunConsistCommand(ConsistCommand command) {
+  CommitBoxEdits();
+  EditorControls before = ReadControls();
+  // With no consist chosen the vehicle list is empty, so every command meets an empty
+  // selection and answers with its own message.
+  const std::size_t m = before.consistRow >= 0 ? std::size_t(before.consistRow) : 0;
+  const Converter converter(state_.paths.ProgramFolder(), state_.settings.rsPath);
+  const StockSource source{converter, state_.settings.rsPath, stock_->Run().random};
+  const ConsistSelection selection{m, before.vehicleRows.current, before.vehicleRows.selected,
+                                   stock_->ChosenRow()};
+
+  const std::string original = session_.scenarioText;
+  const ConsistOutcome outcome = fennick::RunConsistCommand(
+      command, session_.scenarioText, selection, stock_->Catalogue(), source, dialogs_);
+  if (outcome.drivenLabel) consists_->SetDrivenCaption(*outcome.drivenLabel);
+  TextChange change = ChangeBetween(original, session_.scenarioText);
+  if (change.empty()) {
+    committed_.drivenCaption = consists_->DrivenCaption();
+    return;
+  }
+  ShowVehicles(before.consistRow);
+  vehicles_->SetRows(RowsAfter(command, before.vehicleRows));
+  Record(ConsistCommandCaption(command), before, ReadControls(), std::move(change));
+}
+
 void EditorWindow::SetWeather() {
-  const QListWidgetItem* file = weatherFiles_->currentItem();
-  const auto boxes = fennick::SetWeather(weatherFolder_, file ? file->text() : QString(), dialogs_);
+  CommitBoxEdits();
+  const auto boxes = fennick::SetWeather(weather_->Folder(), weather_->ChosenFile(), dialogs_);
   if (!boxes) return;
-  SetBox(kBoxWeatherProvider, QString::fromStdString(boxes->provider));
-  SetBox(kBoxWeatherProduct, QString::fromStdString(boxes->product));
-  SetBox(kBoxWeatherBlueprint, QString::fromStdString(boxes->blueprintId));
+  scenario_->SetBox(kBoxWeatherProvider, boxes->provider);
+  scenario_->SetBox(kBoxWeatherProduct, boxes->product);
+  scenario_->SetBox(kBoxWeatherBlueprint, boxes->blueprintId);
+  Record(tr("Set Weather"), committed_, ReadControls());
+}
+
+void EditorWindow::ChooseType(bool timetable) {
+  CommitBoxEdits();
+  // Choosing timetable warns first; Cancel keeps the standard type.
+  if (timetable && !ConfirmTimetableChoice(state_.settings, dialogs_)) timetable = false;
+  scenario_->SetTimetable(timetable);
+  Record(timetable ? tr("Timetable Scenario") : tr("Standard Scenario"), committed_,
+         ReadControls());
 }
 
 void EditorWindow::Save() {
+  CommitBoxEdits();
   SaveRequest request;
-  request.boxes = Boxes();
-  request.timetableChosen = timetable_->isChecked();
-  request.changeAllConsists = allConsists_->isChecked();
-  request.drivenCaption = driven_->text().toStdString();
+  request.boxes = committed_.boxes;
+  request.timetableChosen = committed_.timetable;
+  request.changeAllConsists = committed_.allConsists;
+  request.drivenCaption = committed_.drivenCaption;
   const SaveContext context{state_.paths.ProgramFolder(), state_.settings.rsPath};
   if (SaveScenario(context, session_, request, dialogs_) != CommandOutcome::kDone) return;
-  save_->setEnabled(false);
-  clone_->setEnabled(false);
+  undo_->setClean();
+  scenario_->DisableSaving();
   // Back to a freshly loaded browser: it lists what is now on disk.
   if (hooks_.closeBrowser) hooks_.closeBrowser();
   CloseForGood();
@@ -74,72 +105,26 @@ void EditorWindow::Save() {
 }
 
 void EditorWindow::Clone() {
+  CommitBoxEdits();
   CloneRequest request;
-  request.boxes = Boxes();
-  request.drivenCaption = driven_->text().toStdString();
+  request.boxes = committed_.boxes;
+  request.drivenCaption = committed_.drivenCaption;
   const SaveContext context{state_.paths.ProgramFolder(), state_.settings.rsPath};
   if (CloneScenario(context, session_, request, dialogs_).outcome != CommandOutcome::kDone) return;
-  save_->setEnabled(false);
-  clone_->setEnabled(false);
+  // What was changed now lives in the clone; leaving asks nothing more.
+  undo_->setClean();
+  scenario_->DisableSaving();
 }
 
-void EditorWindow::RunSimulatorProgram(int which) {
+void EditorWindow::Launch(int program) {
   const QString& rsPath = state_.settings.rsPath;
-  const LaunchOutcome outcome = which == 0   ? RunSimulator(rsPath, dialogs_)
-                                : which == 1 ? RunSimEditor(rsPath, dialogs_)
-                                             : RunSimEditorWithLog(rsPath, dialogs_);
+  const LaunchOutcome outcome = program == 0   ? RunSimulator(rsPath, dialogs_)
+                                : program == 1 ? RunSimEditor(rsPath, dialogs_)
+                                               : RunSimEditorWithLog(rsPath, dialogs_);
   if (outcome != LaunchOutcome::kStarted) return;
   // The person goes on in the simulator; nothing is saved and nothing is asked.
   if (hooks_.closeBrowser) hooks_.closeBrowser();
   CloseForGood();
-}
-
-void EditorWindow::GatherStock() {
-  std::optional<std::string> kind;
-  if (const int option = stockKinds_->checkedId(); option >= 0) {
-    kind = std::string(kStockKinds[std::size_t(option)]);
-  }
-  const QString folder = folderModel_->filePath(stockFolders_->currentIndex());
-  stock_->clear();
-  const Converter converter(state_.paths.ProgramFolder(), state_.settings.rsPath);
-  const StockGatherer gatherer(converter, stockRun_.cache);
-  catalogue_.anyFolderAccepted = stockRun_.anyFolderAccepted;
-  {
-    GatherProgressDialog progress(this);
-    gatherer.Gather(folder, kind, catalogue_, dialogs_, &progress);
-  }
-  stockRun_.anyFolderAccepted = catalogue_.anyFolderAccepted;
-  for (const StockEntry& entry : catalogue_.entries)
-    stock_->addItem(QString::fromStdString(entry.name));
-}
-
-void EditorWindow::RunConsistCommand(int command) {
-  // With no consist chosen the vehicle list is empty, so every command meets an empty
-  // selection and answers with its own message.
-  const int consistRow = consists_->currentRow();
-  const std::size_t m = consistRow >= 0 ? std::size_t(consistRow) : 0;
-  const std::optional<std::size_t> current = HighlightedCurrentRow();
-  std::vector<std::size_t> selected;
-  for (const QListWidgetItem* item : vehicles_->selectedItems()) {
-    selected.push_back(std::size_t(vehicles_->row(item)));
-  }
-  std::sort(selected.begin(), selected.end());
-  const int stockRow = stock_->currentRow();
-  const std::optional<std::size_t> chosenStock =
-      stockRow >= 0 ? std::optional<std::size_t>(stockRow) : std::nullopt;
-  const Converter converter(state_.paths.ProgramFolder(), state_.settings.rsPath);
-  const StockSource source{converter, state_.settings.rsPath, stockRun_.random};
-
-  const ConsistSelection selection{m, current, selected, chosenStock};
-  const auto which = static_cast<ConsistCommand>(command);
-  const ConsistOutcome outcome = fennick::RunConsistCommand(which, session_.scenarioText, selection,
-                                                            catalogue_, source, dialogs_);
-  if (outcome.consistsChanged) session_.consistsChanged = true;
-  if (outcome.drivenLabel) driven_->setText(QString::fromStdString(*outcome.drivenLabel));
-  if (consistRow < 0) return;
-  const std::optional<std::size_t> next =
-      outcome.consistsChanged ? RowAfter(which, current) : current;
-  RefreshVehicles(next, outcome.consistsChanged ? std::vector<std::size_t>{} : selected);
 }
 
 }  // namespace fennick::ui

@@ -20,10 +20,10 @@ std::string MakeEntry(const EntryProperties& p, bool allLanguages = false) {
   auto localised = [&](std::size_t i) {
     const std::string& v = p.values[i];
     const std::string other = allLanguages ? v : "";
-    return Block(std::string(kEntryPropertyNames[i]), v, other, other, other, other);
+    return Block(std::string(kProperties[i].element), v, other, other, other, other);
   };
   auto element = [&](std::size_t i) {
-    const std::string name(kEntryPropertyNames[i]);
+    const std::string name(kProperties[i].element);
     return "<" + name + " d:type=\"cDeltaString\">" + p.values[i] + "</" + name + ">\n";
   };
   std::string entry =
@@ -65,7 +65,7 @@ TEST(EntryProperties, ReadTwelveInOrderAndWriteThemLeavingTheRestAsItWas) {
 TEST(EntryProperties, BrokenElementIsNamedAndNothingIsWritten) {
   std::vector<std::pair<std::string, std::string>> broken;
   for (std::size_t i = 0; i < kEntryPropertyCount; ++i) {
-    const std::string name(kEntryPropertyNames[i]);
+    const std::string name(kProperties[i].element);
     std::string entry = MakeEntry(kLoaded);
     entry.replace(entry.find("<" + name + (i < 3 ? ">" : " ")) + 1, name.size(), "Other");
     const Result<EntryProperties> read = ReadEntryProperties(entry);
