@@ -64,7 +64,7 @@ class SampleFixture : public ::testing::Test {
   QString ScenariosDir() const { return RouteDir() + "/Scenarios"; }
   QString ScenarioDir() const { return ScenariosDir() + "/" + kMorningCoal; }
   QString Scratch(const QString& name) const {
-    return install.ProgramFolder() + "/TempFiles/" + name;
+    return NativePath(Converter(install.ProgramFolder(), install.RsPath()).ScratchPath(name));
   }
   QByteArray IndexBin() const { return ReadFileBytes(RouteDir() + "/Scenarios.bin"); }
   QByteArray DocumentBin() const { return ReadFileBytes(ScenarioDir() + "/Scenario.bin"); }
