@@ -42,7 +42,9 @@ class RunScratch {
   ~RunScratch() {
     if (!lock_) return;
     DeleteFolderTree(Folder());
-    lock_->unlock();
+    // Gone with the whole program folder (a test's temporary one): nothing left to unlock, and
+    // unlocking would only complain.
+    if (!QFileInfo::exists(lockPath_)) (void)lock_.release();
   }
 
   QString Folder() const { return JoinPath(tempFiles_, name_); }
@@ -54,7 +56,8 @@ class RunScratch {
     }
     // The lock comes before the folder: a reset never finds the folder without its lock.
     if (!lock_) {
-      auto lock = LockAt(NativePath(JoinPath(tempFiles_, name_ + kLockSuffix)));
+      lockPath_ = NativePath(JoinPath(tempFiles_, name_ + kLockSuffix));
+      auto lock = LockAt(lockPath_);
       if (!lock->tryLock(0)) {
         return Error{"Cannot lock the scratch folder " +
                      QDir::toNativeSeparators(NativePath(Folder())).toStdString()};
@@ -67,6 +70,7 @@ class RunScratch {
  private:
   QString tempFiles_;
   QString name_;
+  QString lockPath_;
   std::unique_ptr<QLockFile> lock_;
 };
 

@@ -49,14 +49,18 @@ void WaitUntilExists(const std::filesystem::path& path) {
   }
 }
 
-// FENNICK_SERZ_HOLD=PATH: once the output is written, says so by writing the output path into
-// PATH.waiting (whole, by a rename) and stays until PATH exists.
-bool HoldAfterWriting(const std::string& holdPath, const std::string& outputPath) {
-  const std::string waiting = holdPath + ".waiting";
-  if (!fennick::serz::WriteFileBytes(waiting + ".part", outputPath)) return false;
+// Written under another name first, so a test that sees the file sees all of it.
+bool WriteWhole(const std::string& path, const std::string& bytes) {
+  if (!fennick::serz::WriteFileBytes(path + ".part", bytes)) return false;
   std::error_code error;
-  std::filesystem::rename(waiting + ".part", waiting, error);
-  if (error) return false;
+  std::filesystem::rename(path + ".part", path, error);
+  return !error;
+}
+
+// FENNICK_SERZ_HOLD=PATH: once the output is written, says so by writing the output path into
+// PATH.waiting and stays until PATH exists.
+bool HoldAfterWriting(const std::string& holdPath, const std::string& outputPath) {
+  if (!WriteWhole(holdPath + ".waiting", outputPath)) return false;
   WaitUntilExists(holdPath);
   return true;
 }
@@ -92,7 +96,7 @@ int main(int argc, char* argv[]) {
       }
       break;
     case FaultKind::kHang:
-      if (!WriteFileBytes(paths.outputPath, std::to_string(ProcessId()))) {
+      if (!WriteWhole(paths.outputPath, std::to_string(ProcessId()))) {
         return Fail(kConversionFailed, "cannot write the output file " + paths.outputPath);
       }
       for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
