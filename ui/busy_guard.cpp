@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QObject>
@@ -35,7 +36,10 @@ class CancelOffer {
 
  private:
   void Show() {
-    window_ = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+    auto frame = std::make_unique<QFrame>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);  // stands out even without a title
+    frame->setLineWidth(2);
+    window_ = std::move(frame);
     window_->setObjectName(QStringLiteral("frmCancelRun"));
     window_->setWindowTitle(QStringLiteral("RS_Fennick"));
     auto* layout = new QHBoxLayout(window_.get());
