@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "bridge/file_utils.h"
+#include "bridge/run_scratch.h"
 
 namespace fennick {
 
@@ -23,7 +24,7 @@ void LocateSimulator(const AppPaths& paths, Settings& settings, const LocationSo
 }
 
 Status PrepareTempFiles(const AppPaths& paths) {
-  DeleteFolderTree(paths.TempFiles());
+  EmptyTempFiles(paths.TempFiles());
   if (auto made = MakeFolder(paths.TempFiles()); !made) {
     return Error{"Error - " + made.error() + " occurred in frmStartup command1\n"};
   }

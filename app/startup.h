@@ -25,7 +25,8 @@ struct LocationSources {
 };
 void LocateSimulator(const AppPaths& paths, Settings& settings, const LocationSources& sources);
 
-// The Start button: empties and recreates TempFiles. The error is the message to show.
+// The Start button: empties TempFiles (sparing the scratch folders of copies still running) and
+// makes it when missing. The error is the message to show.
 Status PrepareTempFiles(const AppPaths& paths);
 
 // The folder picker's OK: stores the typed path unchanged and writes the settings.

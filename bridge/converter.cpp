@@ -8,6 +8,7 @@
 #include "bridge/file_utils.h"
 #include "bridge/paths.h"
 #include "bridge/process_runner.h"
+#include "bridge/run_scratch.h"
 #include "bridge/serz_command.h"
 
 namespace fennick {
@@ -42,15 +43,19 @@ Result<QString> LocateConverter(const QString& programFolder, const QString& rsP
                     " or on the search path.")};
 }
 
-Converter::Converter(QString programFolder, QString rsPath)
-    : programFolder_(std::move(programFolder)), rsPath_(std::move(rsPath)) {}
+Converter::Converter(QString programFolder, QString rsPath, RunCancel* cancel)
+    : programFolder_(std::move(programFolder)), rsPath_(std::move(rsPath)), cancel_(cancel) {}
 
-QString Converter::TempFilesFolder() const {
-  return JoinPath(programFolder_, "TempFiles");
+QString Converter::ScratchFolder() const {
+  return RunScratchFolder(programFolder_);
+}
+
+Status Converter::MakeScratchFolder() const {
+  return MakeRunScratchFolder(programFolder_);
 }
 
 QString Converter::ScratchPath(const QString& scratchName) const {
-  return JoinPath(TempFilesFolder(), scratchName);
+  return JoinPath(ScratchFolder(), scratchName);
 }
 
 Status Converter::Convert(const QString& inputPath, const QString& outputPath) const {
@@ -70,18 +75,21 @@ Status Converter::Convert(const QString& inputPath, const QString& outputPath) c
 #endif
   launch.workingFolder = NativePath(programFolder_);
 
-  const RunOutcome outcome = RunAndWait(launch);
+  const RunOutcome outcome = RunAndWait(launch, cancel_);
   const QString shownIn = QDir::toNativeSeparators(nativeIn);
+  // What the converter said about it, when it said anything.
+  const QString said = outcome.errorOutput.isEmpty() ? QString() : ": " + outcome.errorOutput;
+  if (outcome.cancelled) return Error{Utf8("The conversion of " + shownIn + " was cancelled.")};
   if (!outcome.started) {
     return Error{
         Utf8("serz.exe could not be started (" + outcome.errorText + ") to convert " + shownIn)};
   }
   if (outcome.crashed || outcome.exitCode != 0) {
     return Error{Utf8("serz.exe could not convert " + shownIn + " (exit code " +
-                      QString::number(outcome.exitCode) + ")")};
+                      QString::number(outcome.exitCode) + ")" + said)};
   }
   if (!QFileInfo(nativeOut).isFile()) {
-    return Error{Utf8("serz.exe wrote no output for " + shownIn)};
+    return Error{Utf8("serz.exe wrote no output for " + shownIn + said)};
   }
   return Ok();
 }
@@ -90,10 +98,7 @@ Result<std::string> Converter::BinToXml(const QString& binPath, const QString& s
   if (!FileExists(binPath)) {
     return Error{Utf8("Cannot find the file " + QDir::toNativeSeparators(NativePath(binPath)))};
   }
-  QString temp = TempFilesFolder();
-  if (!FolderExists(temp)) {
-    if (auto made = MakeFolder(temp); !made) return Error{made.error()};
-  }
+  if (auto made = MakeScratchFolder(); !made) return Error{made.error()};
   const QString output = ScratchPath(scratchName);
   // A file left by an earlier run must never be read as this run's result.
   QFile::remove(NativePath(output));

@@ -3,6 +3,7 @@
 #include <QString>
 #include <string>
 
+#include "bridge/process_runner.h"
 #include "scenario/result.h"
 
 namespace fennick {
@@ -11,14 +12,22 @@ namespace fennick {
 // path. The result is the native path, or an error naming where it looked.
 Result<QString> LocateConverter(const QString& programFolder, const QString& rsPath);
 
-// Runs the simulator's converter between its binary documents and XML text files in the
-// scratch folder. Every run is checked: a converter that cannot be started, ends with an
-// error or writes nothing is a failed conversion, and a stale scratch file is never read.
+// Runs the simulator's converter between its binary documents and XML text files in this
+// run's scratch folder. Every run is checked: a converter that cannot be started, ends with an
+// error or writes nothing is a failed conversion (its own error output in the message), and a
+// stale scratch file is never read.
 class Converter {
  public:
-  Converter(QString programFolder, QString rsPath);
+  // `cancel`, when given, ends the runs of this converter early (stock gathering's Cancel).
+  Converter(QString programFolder, QString rsPath, RunCancel* cancel = nullptr);
 
-  QString TempFilesFolder() const;  // ProgramFolder + "\TempFiles"
+  // The same converter, its runs ended early by `cancel`.
+  Converter WithCancel(RunCancel* cancel) const {
+    return Converter(programFolder_, rsPath_, cancel);
+  }
+
+  QString ScratchFolder() const;  // this run's folder below ProgramFolder + "\TempFiles"
+  Status MakeScratchFolder() const;
   QString ScratchPath(const QString& scratchName) const;
 
   // Converts the .bin document to TempFiles\scratchName and returns that file's bytes.
@@ -34,6 +43,7 @@ class Converter {
  private:
   QString programFolder_;
   QString rsPath_;
+  RunCancel* cancel_;
 };
 
 }  // namespace fennick

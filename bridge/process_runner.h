@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <mutex>
+#include <vector>
+
+class QProcess;
 
 namespace fennick {
 
@@ -18,21 +22,43 @@ struct Launch {
 struct RunOutcome {
   bool started = false;
   bool crashed = false;
+  bool cancelled = false;  // ended early through a RunCancel
   int exitCode = -1;
-  QString errorText;  // why it did not start or did not finish
+  QString errorText;    // why it did not start or did not finish
+  QString errorOutput;  // what the program wrote to its error output, trimmed and cut short
 };
 
-// Runs the program and waits for the process itself to end. While waiting, pending events
-// are processed on the main thread (windows repaint); the front end decides, through BusyHook,
-// that input is not taken meanwhile. Safe to call from worker threads, which simply block.
-RunOutcome RunAndWait(const Launch& launch);
+// Ends runs early from elsewhere: the person in the busy state, or stock gathering's Cancel for
+// every converter its workers are running. Thread-safe; once cancelled it stays so, and runs
+// started under it afterwards do not start at all.
+class RunCancel {
+ public:
+  void Cancel();
+  bool Cancelled() const;
+
+  // For RunAndWait: a child to kill on Cancel. False when the cancel came first.
+  bool Watch(QProcess* child);
+  void Forget(QProcess* child);
+
+ private:
+  mutable std::mutex mutex_;
+  bool cancelled_ = false;
+  std::vector<QProcess*> children_;
+};
+
+// Runs the program, without standard input, and waits for the process itself to end. While
+// waiting, events are processed (on the main thread the windows repaint; the front end decides,
+// through BusyHook, that input is not taken meanwhile). Safe to call from worker threads.
+// `cancel`, when given, can end the run; on the main thread the busy hook is offered one anyway.
+RunOutcome RunAndWait(const Launch& launch, RunCancel* cancel = nullptr);
 
 // Starts the program detached; true when it started.
 bool StartDetached(const Launch& launch, QString* errorText);
 
-// Called with true before a wait and false after it. The windows install one that shows
-// the busy pointer and swallows input; without one nothing happens.
-using BusyHook = std::function<void(bool busy)>;
+// Called on the main thread with true before a wait and false after it. With true comes the
+// run's cancel, valid until the call with false; the windows offer it to the person when a run
+// takes long. Without a hook nothing happens.
+using BusyHook = std::function<void(bool busy, RunCancel* cancel)>;
 void SetBusyHook(BusyHook hook);
 
 // A Windows executable: its file starts with "MZ".

@@ -11,17 +11,10 @@
 #include "browser/browser_state.h"
 #include "scenario/editor_load.h"
 #include "scenario/editor_session.h"
+#include "scenario/index_cut.h"
 #include "scenario/result.h"
 
 namespace fennick {
-
-// Cuts a scenario's entry out of the route's index text: the entry around the first occurrence
-// of the folder name (the last "<cScenarioProperties" at or before it, through the next
-// "</cScenarioProperties>"), with the text before and after it.
-struct IndexCut {
-  std::string head, entry, tail;
-};
-Result<IndexCut> CutScenarioEntry(const std::string& scenariosText, const std::string& folderName);
 
 // "Edit Selected Scenario": converts the route's Scenarios.bin and the scenario's Scenario.bin
 // and prepares the session the editor loads. routeFolder is RSPath + "\content\Routes\" + id,

@@ -8,7 +8,6 @@
 #include <mutex>
 #include <thread>
 
-#include "bridge/file_utils.h"
 #include "consist/blueprint_kind.h"
 
 namespace fennick {
@@ -24,7 +23,7 @@ class ClassificationRun {
  public:
   ClassificationRun(const Converter& converter, const std::vector<QString>& files,
                     ClassificationCache& cache)
-      : converter_(converter), files_(files), cache_(cache) {
+      : converter_(converter.WithCancel(&cancel_)), files_(files), cache_(cache) {
     out_.results.resize(files.size());
   }
 
@@ -71,6 +70,8 @@ class ClassificationRun {
     lock.lock();
     if (goOn) return true;
     stop_.store(true);
+    // Converters still running are killed rather than waited for: one may never end.
+    cancel_.Cancel();
     out_.cancelled = done_ < total;
     return false;
   }
@@ -86,7 +87,8 @@ class ClassificationRun {
     return found;
   }
 
-  const Converter& converter_;
+  RunCancel cancel_;
+  const Converter converter_;
   const std::vector<QString>& files_;
   ClassificationCache& cache_;
   std::atomic<std::size_t> next_{0};
@@ -109,9 +111,9 @@ Classifications ClassifyFiles(const Converter& converter, const std::vector<QStr
                               GatherProgress* progress) {
   ClassificationRun run(converter, files, cache);
   if (files.empty()) return run.Take();
-  // Made once here: workers creating it together could trip over each other.
-  QString temp = converter.TempFilesFolder();
-  if (!FolderExists(temp)) MakeFolder(temp);
+  // Made once here: workers creating it together could trip over each other. A failure shows
+  // in every worker's conversion.
+  (void)converter.MakeScratchFolder();
 
   const unsigned count = std::clamp<unsigned>(workers, 1, static_cast<unsigned>(files.size()));
   std::vector<std::thread> threads;

@@ -7,6 +7,7 @@
 #include "bridge/paths.h"
 #include "persist/boxes_to_entry.h"
 #include "persist/clone_name_checks.h"
+#include "persist/current_index.h"
 #include "persist/element_number.h"
 #include "persist/entry_identifier.h"
 #include "persist/save_messages.h"
@@ -94,8 +95,18 @@ CloneResult CloneScenario(const SaveContext& context, ScenarioSession& session,
   Result<std::string> newEntry = MakeNewEntry(session, request.boxes, identifier);
   if (!newEntry) return Refuse(dialogs, newEntry.error());
 
-  const std::string indexText =
-      session.indexHead + session.scenarioEntry + *newEntry + session.indexTail;
+  // The index as it is now, not as it was read: another copy may have saved meanwhile.
+  const Result<CurrentIndex> current =
+      ReadCurrentIndex(Converter(context.programFolder, context.rsPath), session);
+  if (!current) {
+    dialogs.ShowMessage(
+        SaveFailureMessage(DescribeFailure(
+            {"reading the route's Scenarios.bin again", current.error()}, kNothingChanged)),
+        MessageIcon::Exclamation);
+    return {CommandOutcome::kFailed, {}};
+  }
+  if (!current->refusal.empty()) return Refuse(dialogs, current->refusal);
+  const std::string indexText = current->head + session.scenarioEntry + *newEntry + current->tail;
   SaveTransaction transaction(context);
   StepResult failed = transaction.ReplaceDocument(
       "Scenarios.xml", indexText, QString::fromStdString(session.routeFolder), "Scenarios");
@@ -111,7 +122,9 @@ CloneResult CloneScenario(const SaveContext& context, ScenarioSession& session,
 
   dialogs.ShowMessage(kClonedMessage, MessageIcon::Information);
   // The index on disk now holds the new entry behind this one.
-  session.indexTail = *newEntry + session.indexTail;
+  session.indexHead = current->head;
+  session.indexTail = *newEntry + current->tail;
+  session.entryOnDisk = session.scenarioEntry;
   return {CommandOutcome::kDone, identifier.text.toStdString()};
 }
 

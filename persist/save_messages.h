@@ -13,6 +13,8 @@ inline constexpr const char* kWeatherMissingMessage =
 inline constexpr const char* kNoDriverQuestion =
     "You do not appear to have chosen a consist to drive in this Scenario.\n"
     "Do you wish to continue?";
+// Leads the reason a save was refused without writing anything.
+inline constexpr const char* kNotSavedLead = "Your Scenario was not saved: ";
 inline constexpr const char* kSavedMessage =
     "Your Scenario.bin and Scenarios.bin files have been updated.";
 

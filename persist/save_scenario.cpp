@@ -2,6 +2,7 @@
 
 #include "bridge/paths.h"
 #include "persist/boxes_to_entry.h"
+#include "persist/current_index.h"
 #include "persist/save_messages.h"
 #include "persist/save_transaction.h"
 #include "persist/start_time_values.h"
@@ -16,7 +17,6 @@ namespace {
 // Everything a save writes, worked out before the first file is touched.
 struct SavePlan {
   std::string entry;
-  std::string indexText;
   std::string documentText;
   std::string startTime;  // as stored in the entry
   bool timetable = false;
@@ -52,7 +52,6 @@ StepResult PlanSave(const ScenarioSession& session, const SaveRequest& request, 
                                         : "a StartTime element of the scenario has no closing tag"};
     }
   }
-  plan.indexText = session.indexHead + plan.entry + session.indexTail;
   return std::nullopt;
 }
 
@@ -70,11 +69,27 @@ CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session
     return CommandOutcome::kFailed;
   }
 
+  // The index as it is now, not as it was read: another copy may have saved meanwhile.
+  const Result<CurrentIndex> current =
+      ReadCurrentIndex(Converter(context.programFolder, context.rsPath), session);
+  if (!current) {
+    dialogs.ShowMessage(
+        SaveFailureMessage(DescribeFailure(
+            {"reading the route's Scenarios.bin again", current.error()}, kNothingChanged)),
+        MessageIcon::Exclamation);
+    return CommandOutcome::kFailed;
+  }
+  if (!current->refusal.empty()) {
+    dialogs.ShowMessage(kNotSavedLead + current->refusal + ".", MessageIcon::Exclamation);
+    return CommandOutcome::kStopped;
+  }
+  const std::string indexText = current->head + plan.entry + current->tail;
+
   SaveTransaction transaction(context);
   const QString routeFolder = QString::fromStdString(session.routeFolder);
   const QString scenarioFolder = QString::fromStdString(session.scenarioFolder);
   StepResult failed =
-      transaction.ReplaceDocument("Scenarios.xml", plan.indexText, routeFolder, "Scenarios");
+      transaction.ReplaceDocument("Scenarios.xml", indexText, routeFolder, "Scenarios");
   if (!failed) {
     failed =
         transaction.ReplaceDocument("Scenario.xml", plan.documentText, scenarioFolder, "Scenario");
@@ -86,6 +101,9 @@ CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session
   }
 
   dialogs.ShowMessage(kSavedMessage, MessageIcon::Information);
+  session.indexHead = current->head;
+  session.indexTail = current->tail;
+  session.entryOnDisk = plan.entry;
   session.scenarioEntry = std::move(plan.entry);
   session.scenarioText = std::move(plan.documentText);
   session.loadedStartTime = std::move(plan.startTime);

@@ -2,16 +2,14 @@
 
 #include "bridge/file_utils.h"
 #include "bridge/paths.h"
+#include "bridge/run_scratch.h"
 
 namespace fennick {
 
 Status WriteScratchXml(const QString& programFolder, const QString& fileName,
                        const std::string& text) {
-  QString tempFiles = JoinPath(programFolder, "TempFiles");
-  if (!FolderExists(tempFiles)) {
-    if (Status made = MakeFolder(tempFiles); !made) return made;
-  }
-  return WriteFileAtomically(JoinPath(tempFiles, fileName), text + "\r\n");
+  if (Status made = MakeRunScratchFolder(programFolder); !made) return made;
+  return WriteFileAtomically(JoinPath(RunScratchFolder(programFolder), fileName), text + "\r\n");
 }
 
 }  // namespace fennick

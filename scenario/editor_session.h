@@ -19,6 +19,12 @@ struct ScenarioSession {
   std::string scenarioEntry;
   std::string indexTail;
 
+  // The scenario's folder name as the index writes it, and its entry as the index on disk last
+  // held it: another copy of the program may change the index meanwhile, so a save finds the
+  // entry there again rather than writing back the whole index as read.
+  std::string folderName;
+  std::string entryOnDisk;
+
   std::string scenarioTextAsRead;  // ScenarioTextAsRead
   std::string scenarioText;        // ScenarioText: the working copy the consist commands change
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/startup.h"
 #include "app/version.h"
+#include "bridge/converter.h"
+#include "bridge/paths.h"
 #include "tests/support/scripted_dialogs.h"
 
 namespace fennick {
@@ -80,18 +83,30 @@ TEST(Caption, VersionAndFolderWithTheirBlanks) {
             "RailSimulator Startup  Version 1.0.45   Rail Simulator path in use is - ");
 }
 
-TEST(StartButton, CreatesTempFilesOrEmptiesAnOldOne) {
+TEST(StartButton, CreatesTempFilesOrEmptiesAnOldOneSparingRunningCopies) {
   QTemporaryDir dir;
   AppPaths paths(dir.path());
   ASSERT_TRUE(PrepareTempFiles(paths).ok());
   EXPECT_TRUE(QDir(dir.filePath("TempFiles")).exists());
 
+  // A copy still running (this process) has converted into its scratch folder.
+  const Converter running(dir.path(), dir.path());
+  ASSERT_TRUE(running.MakeScratchFolder().ok());
+  const QString scratch = NativePath(running.ScratchPath("Scenarios.xml"));
+  Write(scratch, "<still needed/>");
+  // What earlier runs left: loose files, a folder, a run that ended without its lock.
   Write(dir.filePath("TempFiles/Scenarios.xml"), "<old/>");
   QDir().mkpath(dir.filePath("TempFiles/sub"));
   Write(dir.filePath("TempFiles/sub/temp.xml"), "<old/>");
+  QDir().mkpath(dir.filePath("TempFiles/run-1-dead"));
   QFile::setPermissions(dir.filePath("TempFiles/Scenarios.xml"), QFileDevice::ReadOwner);
   ASSERT_TRUE(PrepareTempFiles(paths).ok());
-  EXPECT_TRUE(QDir(dir.filePath("TempFiles")).isEmpty());
+
+  EXPECT_EQ(ReadAll(scratch), "<still needed/>");
+  const QString run = QFileInfo(QFileInfo(scratch).absolutePath()).fileName();
+  EXPECT_EQ(QDir(dir.filePath("TempFiles"))
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList({run, run + ".lock"}));
 }
 
 TEST(StartButton, FolderThatCannotBeMadeIsReportedInItsForm) {

@@ -3,10 +3,21 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <thread>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <csignal>
+#endif
 
 #include "bridge/process_runner.h"
 #include "bridge/program_start.h"
 #include "tests/support/sample_install.h"
+#include "tests/support/tool_paths.h"
+#include "tests/support/wait_for_file.h"
 
 namespace fennick {
 namespace {
@@ -65,6 +76,53 @@ TEST(RunAndWait, ReportsExitStatusAndAFailedStart) {
   const RunOutcome missing = RunAndWait(Launch{dir.filePath("none"), {}, {}, {}});
   EXPECT_FALSE(missing.started);
   EXPECT_FALSE(missing.errorText.isEmpty());
+}
+
+bool ProcessIsGone(qint64 pid) {
+#ifdef Q_OS_WIN
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, DWORD(pid));
+  if (!process) return true;
+  const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+#else
+  return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+#endif
+}
+
+TEST(RunAndWait, ACancelledRunEndsItsChild) {
+  QTemporaryDir dir;
+  const QString in = dir.filePath("in.bin"), out = dir.filePath("out.xml");
+  ASSERT_TRUE(test::WriteFileBytes(in, "<a/>"));
+  // The stand-in writes its process id where its output belongs, then never ends by itself.
+  qputenv("FENNICK_SERZ_FAIL", "hang");
+  const Launch launch{test::SerzStandIn(), {in, "xml:" + out}, {}, {}};
+  for (const bool onWorker : {false, true}) {
+    SCOPED_TRACE(onWorker ? "a worker's run, cancelled from the main thread"
+                          : "the main thread's run, cancelled in the busy state");
+    QFile::remove(out);
+    RunOutcome outcome;
+    if (onWorker) {
+      RunCancel cancel;
+      std::thread worker([&] { outcome = RunAndWait(launch, &cancel); });
+      if (test::WaitForFile(out)) cancel.Cancel();
+      worker.join();
+    } else {
+      RunCancel* offered = nullptr;
+      SetBusyHook([&](bool busy, RunCancel* cancel) { offered = busy ? cancel : nullptr; });
+      QTimer::singleShot(0, [&] {
+        if (test::WaitForFile(out) && offered) offered->Cancel();
+      });
+      outcome = RunAndWait(launch);
+      SetBusyHook({});
+    }
+    EXPECT_TRUE(outcome.started);
+    EXPECT_TRUE(outcome.cancelled);
+    const qint64 pid = test::ReadFileBytes(out).toLongLong();
+    ASSERT_GT(pid, 0);
+    EXPECT_TRUE(ProcessIsGone(pid));
+  }
+  qunsetenv("FENNICK_SERZ_FAIL");
 }
 
 TEST(StartProgram, MissingOrUnstartableProgramsAreReported) {

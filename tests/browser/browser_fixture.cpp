@@ -40,16 +40,6 @@ std::string IndexXml(const std::string& entries, const std::string& encoding) {
          entries + "</Record>\r\n</cRecordSet>\r\n";
 }
 
-bool WriteBin(const QString& binPath, const std::string& xml) {
-  QTemporaryDir dir;
-  const QString input = dir.filePath("in.xml");
-  if (!WriteFileBytes(input, QByteArray::fromStdString(xml))) return false;
-  QProcess serz;
-  serz.start(SerzStandIn(), {input, "xml:" + binPath});
-  return serz.waitForFinished(30000) && serz.exitStatus() == QProcess::NormalExit &&
-         serz.exitCode() == 0;
-}
-
 int RowOf(const browser::BrowserState& browser, const QString& route) {
   for (std::size_t row = 0; row < browser.routeIds.size(); ++row) {
     if (browser::DisplayText(browser.routeIds[row], browser.routesEncoding) == route) {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "bridge/converter.h"
+#include "bridge/paths.h"
 #include "browser/browser_state.h"
 #include "browser/list_row.h"
 #include "tests/support/sample_install.h"
@@ -31,8 +33,6 @@ browser::ListRows SevernValeScenarios();
 std::string EntryXml(const std::string& folder, const std::vector<std::string>& names);
 // A Routes.xml or Scenarios.xml around these entries.
 std::string IndexXml(const std::string& entries, const std::string& encoding = "windows-1252");
-// Writes the document in the converter's binary form, through the stand-in converter.
-bool WriteBin(const QString& binPath, const std::string& xml);
 // The row of the loaded route list showing this folder.
 int RowOf(const browser::BrowserState& browser, const QString& route);
 
@@ -59,7 +59,7 @@ class BrowserFixture : public ::testing::Test {
            kMorningCoal;
   }
   QString TempFile(const QString& name) const {
-    return install.ProgramFolder() + "/TempFiles/" + name;
+    return NativePath(Converter(install.ProgramFolder(), app.settings.rsPath).ScratchPath(name));
   }
   // The program started since the last call, "" for none: each stand-in writes a line to
   // launches.log once started.

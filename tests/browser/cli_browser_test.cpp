@@ -2,9 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 
+#include "app/startup.h"
+#include "bridge/converter.h"
+#include "bridge/paths.h"
 #include "tests/browser/browser_fixture.h"
 #include "tests/support/cli_runner.h"
+#include "tests/support/wait_for_file.h"
 
 namespace fennick::test {
 namespace {
@@ -22,6 +28,37 @@ std::string Listing(const browser::ListRows& rows) {
   std::string text;
   for (const auto& row : rows) text += (row.name + '\t' + row.folder + '\n').toStdString();
   return text;
+}
+
+// The windows and the command line at once: neither reads, overwrites or deletes the other's
+// scratch files, not even when the windows' Start button empties TempFiles meanwhile.
+TEST_F(CliTest, TwoRunningCopiesNeverShareScratchFiles) {
+  const Converter windows(install.ProgramFolder(), install.RsPath());
+  const auto index = windows.BinToXml(RoutePath(kMarshJunction, "Scenarios.bin"), "Scenarios.xml");
+  ASSERT_TRUE(index.ok()) << index.error();
+
+  // The command line's converter stays put, its output written, until let go.
+  QTemporaryDir holdDir;
+  const QString hold = holdDir.filePath("hold");
+  QProcessEnvironment held;
+  held.insert("FENNICK_SERZ_HOLD", hold);
+  QProcess other;
+  cli.Start(other, {"scenarios", kSevernVale}, held);
+  ASSERT_TRUE(WaitForFile(hold + ".waiting", &other)) << other.readAllStandardError().toStdString();
+  const QString otherScratch = QString::fromLocal8Bit(ReadFileBytes(hold + ".waiting"));
+  EXPECT_NE(QFileInfo(otherScratch).absolutePath().toStdString(),
+            NativePath(windows.ScratchFolder()).toStdString());
+
+  ASSERT_TRUE(PrepareTempFiles(app.paths).ok());
+  EXPECT_TRUE(QFile::exists(otherScratch));
+  ASSERT_TRUE(WriteFileBytes(hold, ""));
+  ASSERT_TRUE(other.waitForFinished());
+  EXPECT_EQ(other.readAllStandardError().toStdString(), "");
+  EXPECT_EQ(other.exitCode(), 0);
+  EXPECT_EQ(other.readAllStandardOutput().toStdString(), Listing(SevernValeScenarios()));
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(otherScratch).absolutePath()))
+      << "a run takes its scratch folder with it";
+  EXPECT_EQ(ReadFileBytes(NativePath(windows.ScratchPath("Scenarios.xml"))).toStdString(), *index);
 }
 
 TEST_F(CliTest, ListingsAndRefusals) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bridge/converter.h"
+#include "bridge/paths.h"
 #include "consist/uniform_source.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
@@ -55,7 +56,8 @@ class SampleStockTest : public ::testing::Test {
   int ConverterRuns() const { return static_cast<int>(ReadFileBytes(Log()).count('\n')); }
   QString Assets(const QString& relative) const { return install.Path("Assets/" + relative); }
   QString KujuRailVehicles() const { return Assets("Kuju/RailSimulator/RailVehicles"); }
-  QString TempFiles() const { return install.ProgramFolder() + "/TempFiles"; }
+  // This run's scratch folder below TempFiles.
+  QString TempFiles() const { return NativePath(converter().ScratchFolder()); }
   QStringList TempFilesEntries() const { return QDir(TempFiles()).entryList(QDir::Files); }
   // Lays out a blueprint of our own: the XML converted to the stand-in's binary form.
   void WriteBlueprint(const QString& assetsRelativeBin, const std::string& xml) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -218,6 +219,20 @@ TEST_F(GatherTest, ProgressCountsUpToTheCandidatesAndCancelStops) {
   EXPECT_LT(cancelled.conversions, cancelled.candidates);
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_TRUE(TempFilesEntries().isEmpty());
+
+  // Converters that never end are killed, not waited for, once the person cancels.
+  struct StopOnceConverting : GatherProgress {
+    explicit StopOnceConverting(std::function<bool()> converting) : converting(converting) {}
+    bool Report(std::size_t, std::size_t) override { return !converting(); }
+    std::function<bool()> converting;
+  } stopOnceHung([this] { return ConverterRuns() >= 2; });
+  Fail("hang");
+  QFile::remove(Log());
+  cache = std::make_unique<ClassificationCache>();
+  const GatherOutcome hung = Gather(KujuRailVehicles(), "DMU", 2, &stopOnceHung);
+  EXPECT_TRUE(hung.cancelled);
+  EXPECT_TRUE(catalogue.entries.empty());
+  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "bridge/run_scratch.h"
 #include "persist/clone_name_checks.h"
 #include "persist/element_number.h"
 #include "persist/entry_identifier.h"
@@ -104,7 +105,8 @@ TEST(WriteScratchXmlTest, ReplacesTheFileWithTheTextAndExactlyOneCrLf) {
   for (const std::string& text : {std::string(5000, 'x'), std::string("<a/>\r\n"),
                                   std::string("caf\xE9 \x80"), std::string()}) {
     ASSERT_TRUE(WriteScratchXml(program.path(), "Scenarios.xml", text).ok());
-    EXPECT_EQ(test::ReadFileBytes(program.filePath("TempFiles/Scenarios.xml")).toStdString(),
+    EXPECT_EQ(test::ReadFileBytes(NativePath(RunScratchFolder(program.path()) + "\\Scenarios.xml"))
+                  .toStdString(),
               text + "\r\n");
   }
 }

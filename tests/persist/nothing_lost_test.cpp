@@ -125,6 +125,14 @@ const Obstacle kFolderTaken = [](T& t) {
 const Obstacle kFolderInOtherCase = [](T& t) {
   ASSERT_TRUE(QDir().mkpath(t.ScenariosDir() + "/" + QString(kNewId).toLower()));
 };
+// Another copy of the program changed this scenario's own entry in the index meanwhile, or
+// dropped it.
+const Obstacle kSavedElsewhere = [](T& t) { t.SaveElsewhere(test::kMorningCoal, "Elsewhere"); };
+const Obstacle kDroppedElsewhere = [](T& t) {
+  std::string index = t.IndexXml();
+  test::Replace(index, test::kMorningCoal, "0a3f5e71-0000-0000-0000-000000000000");
+  ASSERT_TRUE(test::WriteBin(t.RouteDir() + "/Scenarios.bin", index));
+};
 const Obstacle kNoUuid = [](T& t) {
   test::Replace(t.opened.session.scenarioEntry, "<UUID>", "<GUID>");
   test::Replace(t.opened.session.scenarioEntry, "</UUID>", "</GUID>");
@@ -140,6 +148,10 @@ constexpr const char* kExit = "exit:Scenario.xml";
 constexpr const char* kSilent = "silent:Scenario.xml";
 constexpr const char* kIndexExit = "exit:Scenarios.xml";
 constexpr const char* kIndexSilent = "silent:Scenarios.xml";
+constexpr const char* kChangedToo =
+    "changed by another program since this scenario was opened, "
+    "and its entry there changed too";
+constexpr const char* kListedNoMore = "opened and no longer lists it";
 
 const Stop kStops[] = {
     {"SaveStartDay32", kSave, kStartDay32, nullptr, kStopped, {kStartDayMessage}},
@@ -155,6 +167,8 @@ const Stop kStops[] = {
     {"SaveDocumentConversionSilent", kSave, kNone, kSilent, kFailed, {kPutBack}},
     {"SaveAfterEarlierSaves", kSave, kEarlierBackups, kExit, kFailed, {kPutBack}},
     {"SaveAllBackupNamesTaken", kSave, kAllBackups, kExit, kFailed, {kPutBack}},
+    {"SaveAfterAnotherCopySavedIt", kSave, kSavedElsewhere, nullptr, kStopped, {kChangedToo}},
+    {"SaveAfterAnotherCopyDroppedIt", kSave, kDroppedElsewhere, nullptr, kStopped, {kListedNoMore}},
     {"CloneNameUnchanged", kClone, kNameUnchanged, nullptr, kStopped, {kNameUnchangedMessage}},
     {"CloneCancelOnNote", kClone, kCancelOnNote, nullptr, kStopped, {kNote}},
     {"CloneStartDay32", kClone, kStartDay32, nullptr, kStopped, {kNote, kStartDayMessage}},
@@ -173,6 +187,12 @@ const Stop kStops[] = {
     {"CloneDocumentConversionExits", kClone, kNone, kExit, kFailed, {kNote, kPutBack}},
     {"CloneDocumentConversionSilent", kClone, kNone, kSilent, kFailed, {kNote, kPutBack}},
     {"CloneAllBackupNamesTaken", kClone, kAllBackups, kExit, kFailed, {kNote, kPutBack}},
+    {"CloneAfterAnotherCopySavedIt",
+     kClone,
+     kSavedElsewhere,
+     nullptr,
+     kStopped,
+     {kNote, kChangedToo}},
 };
 
 INSTANTIATE_TEST_SUITE_P(EveryStop, NothingLostTest, ::testing::ValuesIn(kStops),

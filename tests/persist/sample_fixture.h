@@ -10,6 +10,7 @@
 #include "bridge/paths.h"
 #include "browser/open_scenario.h"
 #include "persist/save_context.h"
+#include "persist/save_scenario.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -64,7 +65,17 @@ class SampleFixture : public ::testing::Test {
   QString ScenariosDir() const { return RouteDir() + "/Scenarios"; }
   QString ScenarioDir() const { return ScenariosDir() + "/" + kMorningCoal; }
   QString Scratch(const QString& name) const {
-    return install.ProgramFolder() + "/TempFiles/" + name;
+    return NativePath(Converter(install.ProgramFolder(), install.RsPath()).ScratchPath(name));
+  }
+  // Another copy of the program opens the scenario and saves it under a new name meanwhile.
+  void SaveElsewhere(const char* scenario, const std::string& name) {
+    OpenedScenario other = Open(scenario);
+    other.view.boxes[kBoxDisplayName] = name;
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(SaveScenario(Context(), other.session,
+                           {other.view.boxes, other.session.isTimetable, false, kDriven}, dialogs),
+              CommandOutcome::kDone)
+        << testing::PrintToString(dialogs.Messages());
   }
   QByteArray IndexBin() const { return ReadFileBytes(RouteDir() + "/Scenarios.bin"); }
   QByteArray DocumentBin() const { return ReadFileBytes(ScenarioDir() + "/Scenario.bin"); }

@@ -5,6 +5,7 @@
 #include "persist/clone_scenario.h"
 #include "persist/save_messages.h"
 #include "persist/save_scenario.h"
+#include "scenario/index_cut.h"
 #include "scenario/scenario_entry.h"
 #include "tests/persist/sample_fixture.h"
 
@@ -213,6 +214,37 @@ TEST_F(SaveAndCloneTest, AddsTheNewEntryRightBehindTheUnchangedSource) {
 
   EXPECT_EQ(opened.session.scenarioEntry, before.scenarioEntry);
   EXPECT_EQ(opened.session.indexTail, newEntry + before.indexTail);
+}
+
+// Another copy of the program saves another scenario of the route while this one is open: its
+// change to the index survives this save or clone.
+TEST_F(SaveAndCloneTest, AnotherCopysChangeToTheIndexSurvives) {
+  for (const bool clone : {false, true}) {
+    SCOPED_TRACE(clone ? "clone" : "save");
+    OpenedScenario opened = Open();
+    SaveElsewhere(kEveningCommuters, clone ? "Saved elsewhere again" : "Saved elsewhere");
+    const Result<IndexCut> other = CutScenarioEntry(IndexXml(), kEveningCommuters);
+    ASSERT_TRUE(other.ok());
+
+    opened.view.boxes[kBoxDisplayName] = clone ? "Cloned here" : "Saved here";
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {true};
+    const CommandOutcome outcome =
+        clone ? CloneScenario(Context(), opened.session, {opened.view.boxes, test::kDriven},
+                              dialogs, test::NewId)
+                    .outcome
+              : SaveScenario(Context(), opened.session,
+                             {opened.view.boxes, false, false, test::kDriven}, dialogs);
+    ASSERT_EQ(outcome, CommandOutcome::kDone) << testing::PrintToString(dialogs.Messages());
+    const std::string index = IndexXml();
+    EXPECT_NE(index.find(other->entry), std::string::npos);
+    const Result<IndexCut> mine = CutScenarioEntry(index, kMorningCoal);
+    ASSERT_TRUE(mine.ok());
+    EXPECT_NE(mine->entry.find(">Saved here<"), std::string::npos);
+    if (clone) {
+      EXPECT_NE(mine->tail.find(">Cloned here<"), std::string::npos);
+    }
+  }
 }
 
 }  // namespace

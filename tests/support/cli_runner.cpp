@@ -12,6 +12,17 @@ CliRunner::CliRunner(const QString& programFolder, const QString& rsPath)
   ok_ = QFile::copy(built, cli_) && QFile::setPermissions(cli_, QFile::permissions(built));
 }
 
+void CliRunner::Start(QProcess& process, const QStringList& arguments,
+                      const QProcessEnvironment& environment) const {
+  QProcessEnvironment combined = QProcessEnvironment::systemEnvironment();
+  combined.remove("FENNICK_SERZ_LOG");
+  combined.remove("FENNICK_SERZ_FAIL");
+  combined.insert(environment);
+  process.setProcessEnvironment(combined);
+  process.setWorkingDirectory(programFolder_);
+  process.start(cli_, QStringList{"--rs-path", rsPath_} + arguments);
+}
+
 CliRun CliRunner::Run(QStringList arguments, bool yes, const QString& fault) const {
   if (yes) arguments.prepend("--yes");
   QProcess process;

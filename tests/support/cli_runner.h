@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <string>
 
+class QProcess;
+
 namespace fennick::test {
 
 // What one run of rs_fennick_cli printed and how it ended.
@@ -23,6 +25,9 @@ class CliRunner {
   bool ok() const { return ok_; }
   // `fault` goes to the stand-in converter as FENNICK_SERZ_FAIL.
   CliRun Run(QStringList arguments, bool yes = false, const QString& fault = {}) const;
+  // Starts a run and leaves it running; `environment` is added to the test's own.
+  void Start(QProcess& process, const QStringList& arguments,
+             const QProcessEnvironment& environment = {}) const;
 
  private:
   QString cli_;

@@ -50,4 +50,14 @@ QByteArray DecodeBin(const QString& binPath) {
   return ReadFileBytes(out);
 }
 
+bool WriteBin(const QString& binPath, const std::string& xml) {
+  QTemporaryDir dir;
+  const QString input = dir.filePath("in.xml");
+  if (!WriteFileBytes(input, QByteArray::fromStdString(xml))) return false;
+  QProcess serz;
+  serz.start(SerzStandIn(), {input, "xml:" + binPath});
+  return serz.waitForFinished(30000) && serz.exitStatus() == QProcess::NormalExit &&
+         serz.exitCode() == 0;
+}
+
 }  // namespace fennick::test

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <string>
 
 namespace fennick::test {
 
@@ -30,5 +31,6 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes);
 
 // Converts a stand-in .bin to its XML bytes (and back) without the program's own code.
 QByteArray DecodeBin(const QString& binPath);
+bool WriteBin(const QString& binPath, const std::string& xml);
 
 }  // namespace fennick::test

@@ -69,6 +69,7 @@ TEST_F(SerzProgram, FailsOnRequestOnlyForTheInputsNamed) {
       {"", "Scenario.xml", 0, true},
       {"exit", "Scenario.xml", 3, false},
       {"silent", "Scenario.xml", 0, false},
+      {"noisy", "Scenario.xml", 3, false},
       {"exit:Scenario.xml", "Scenario.xml", 3, false},
       {"exit:Scenario.xml", "Scenarios.xml", 0, true},
       {"silent:ios.x", "Scenarios.xml", 0, false},

@@ -12,6 +12,7 @@
 #include "bridge/process_runner.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/tool_paths.h"
 #include "ui/busy_guard.h"
 #include "ui/folder_picker.h"
 #include "ui/startup_window.h"
@@ -153,24 +154,39 @@ TEST(FolderPickerTest, ChoosingAFolderInTheTreeFillsTheTextBox) {
 namespace fennick::ui {
 namespace {
 
-TEST(BusyGuardTest, WhileAConverterRunsClicksAreSwallowedAndTheBusyPointerShows) {
-  InstallBusyGuard();
+QWidget* FindOffer() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->objectName() == "frmCancelRun" && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+TEST(BusyGuardTest, WhileAConverterRunsOnlyItsCancelOfferTakesClicks) {
+  InstallBusyGuard(std::chrono::milliseconds(0));
   QPushButton button("Start");
   int clicks = 0;
   QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
   button.show();
-  // A click arrives while the runner waits for a child process.
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteFileBytes(dir.filePath("in.bin"), "<a/>"));
+  qputenv("FENNICK_SERZ_FAIL", "hang");  // a converter that never ends by itself
   bool sawBusy = false;
   QTimer::singleShot(0, [&] {
     sawBusy =
         QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     QTest::mouseClick(&button, Qt::LeftButton);
+    QWidget* offer = nullptr;
+    while (!(offer = FindOffer())) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QTest::mouseClick(offer->findChild<QPushButton*>("cmdCancelRun"), Qt::LeftButton);
   });
-  const RunOutcome outcome = RunAndWait(Launch{"/bin/sh", {"-c", "sleep 0.3"}, {}, {}});
-  EXPECT_TRUE(outcome.started);
+  const RunOutcome outcome = RunAndWait(
+      Launch{test::SerzStandIn(), {dir.filePath("in.bin"), "xml:" + dir.filePath("out")}, {}, {}});
+  qunsetenv("FENNICK_SERZ_FAIL");
+  EXPECT_TRUE(outcome.cancelled);
   EXPECT_TRUE(sawBusy);
   EXPECT_EQ(clicks, 0) << "a click during the wait must not run a command";
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(FindOffer(), nullptr);
   QTest::mouseClick(&button, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
   SetBusyHook({});

@@ -7,6 +7,9 @@ namespace {
 FaultKind KindNamed(std::string_view name) {
   if (name == "exit") return FaultKind::kExitNonZero;
   if (name == "silent") return FaultKind::kSilentNoOutput;
+  if (name == "noisy") return FaultKind::kNoisy;
+  if (name == "stdin") return FaultKind::kReadInput;
+  if (name == "hang") return FaultKind::kHang;
   return FaultKind::kNone;
 }
 
@@ -22,8 +25,9 @@ FaultDecision DecideFault(const char* setting, std::string_view inputPath) {
   const FaultKind kind = KindNamed(name);
   if (kind == FaultKind::kNone) {
     // A misspelt setting must not silently turn a fault test into a passing run.
-    decision.error = "FENNICK_SERZ_FAIL holds \"" + std::string(value) +
-                     "\"; expected exit, silent, exit:TEXT or silent:TEXT";
+    decision.error =
+        "FENNICK_SERZ_FAIL holds \"" + std::string(value) +
+        "\"; expected exit, silent, noisy, stdin or hang, each optionally followed by :TEXT";
     return decision;
   }
   if (colon != std::string_view::npos &&

@@ -1,9 +1,21 @@
 // Stand-in for the simulator's converter serz.exe: turns its own binary form into XML and
 // anything else into the binary form, with the real converter's command line.
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "tools/serz/fault_injection.h"
 #include "tools/serz/run_log.h"
@@ -19,6 +31,38 @@ constexpr int kConversionFailed = 1;
 int Fail(int status, const std::string& message) {
   std::cerr << "serz.exe: " << message << '\n';
   return status;
+}
+
+long long ProcessId() {
+#ifdef _WIN32
+  return static_cast<long long>(GetCurrentProcessId());
+#else
+  return static_cast<long long>(getpid());
+#endif
+}
+
+// A stand-in that must stay put until a test lets it go looks for its file now and then.
+void WaitUntilExists(const std::filesystem::path& path) {
+  std::error_code ignored;
+  while (!std::filesystem::exists(path, ignored)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
+// Written under another name first, so a test that sees the file sees all of it.
+bool WriteWhole(const std::string& path, const std::string& bytes) {
+  if (!fennick::serz::WriteFileBytes(path + ".part", bytes)) return false;
+  std::error_code error;
+  std::filesystem::rename(path + ".part", path, error);
+  return !error;
+}
+
+// FENNICK_SERZ_HOLD=PATH: once the output is written, says so by writing the output path into
+// PATH.waiting and stays until PATH exists.
+bool HoldAfterWriting(const std::string& holdPath, const std::string& outputPath) {
+  if (!WriteWhole(holdPath + ".waiting", outputPath)) return false;
+  WaitUntilExists(holdPath);
+  return true;
 }
 
 }  // namespace
@@ -39,10 +83,26 @@ int main(int argc, char* argv[]) {
 
   const FaultDecision fault = DecideFault(std::getenv("FENNICK_SERZ_FAIL"), paths.inputPath);
   if (!fault.error.empty()) return Fail(kBadArguments, fault.error);
-  if (fault.kind == FaultKind::kExitNonZero) {
-    return Fail(kFaultExitStatus, "failing on request (FENNICK_SERZ_FAIL)");
+  switch (fault.kind) {
+    case FaultKind::kExitNonZero:
+      return Fail(kFaultExitStatus, "failing on request (FENNICK_SERZ_FAIL)");
+    case FaultKind::kSilentNoOutput:
+      return 0;
+    case FaultKind::kNoisy:
+      std::cerr << std::string(kNoisyLength, 'E') << '\n';
+      return Fail(kFaultExitStatus, "failing noisily on request (FENNICK_SERZ_FAIL)");
+    case FaultKind::kReadInput:
+      while (std::getchar() != EOF) {
+      }
+      break;
+    case FaultKind::kHang:
+      if (!WriteWhole(paths.outputPath, std::to_string(ProcessId()))) {
+        return Fail(kConversionFailed, "cannot write the output file " + paths.outputPath);
+      }
+      for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
+    case FaultKind::kNone:
+      break;
   }
-  if (fault.kind == FaultKind::kSilentNoOutput) return 0;
 
   const std::optional<std::string> input = ReadFileBytes(paths.inputPath);
   if (!input) return Fail(kConversionFailed, "cannot read the input file " + paths.inputPath);
@@ -58,6 +118,11 @@ int main(int argc, char* argv[]) {
 
   if (!WriteFileBytes(paths.outputPath, output)) {
     return Fail(kConversionFailed, "cannot write the output file " + paths.outputPath);
+  }
+  if (const char* hold = std::getenv("FENNICK_SERZ_HOLD"); hold && *hold) {
+    if (!HoldAfterWriting(hold, paths.outputPath)) {
+      return Fail(kConversionFailed, std::string("cannot signal FENNICK_SERZ_HOLD at ") + hold);
+    }
   }
   return 0;
 }
