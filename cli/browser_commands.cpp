@@ -84,13 +84,19 @@ int RestoreSave(CliContext& context, const QStringList& arguments) {
 
 std::vector<CliCommand> BrowserCommands() {
   return {
-      {"routes", "", Routes},
-      {"scenarios", "ROUTE", Scenarios},
-      {"revert-route", "ROUTE", RevertRoute},
-      {"revert-scenario", "ROUTE SCENARIO", RevertScenario},
-      {"saves", "ROUTE SCENARIO", Saves},
-      {"keep-save", "ROUTE SCENARIO NAME", KeepSave},
-      {"restore-save", "ROUTE SCENARIO NAME", RestoreSave},
+      {"routes", "", "list the installed routes: name, TAB, folder", "", CliOptions::kNone, Routes},
+      {"scenarios", "ROUTE", "list a route's scenarios: name, TAB, folder", "ROUTE-FOLDER",
+       CliOptions::kNone, Scenarios},
+      {"revert-route", "ROUTE", "put the route's first backup of Scenarios.bin back",
+       "ROUTE-FOLDER", CliOptions::kNone, RevertRoute},
+      {"revert-scenario", "ROUTE SCENARIO", "put the scenario's first backup of Scenario.bin back",
+       "ROUTE-FOLDER SCENARIO-FOLDER", CliOptions::kNone, RevertScenario},
+      {"saves", "ROUTE SCENARIO", "list the scenario's saved games", "ROUTE-FOLDER SCENARIO-FOLDER",
+       CliOptions::kNone, Saves},
+      {"keep-save", "ROUTE SCENARIO NAME", "keep a copy of CurrentSave.xml under NAME",
+       "ROUTE-FOLDER SCENARIO-FOLDER \"Before the junction\"", CliOptions::kNone, KeepSave},
+      {"restore-save", "ROUTE SCENARIO NAME", "overwrite CurrentSave.xml with the saved game NAME",
+       "ROUTE-FOLDER SCENARIO-FOLDER \"Before the junction.xml\"", CliOptions::kNone, RestoreSave},
   };
 }
 

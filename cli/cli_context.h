@@ -22,10 +22,16 @@ inline constexpr int kExitDone = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// A command of the command line: its name, its argument synopsis and what it runs.
+// Which options a command takes after its arguments, for its help.
+enum class CliOptions { kNone, kEdits, kEditsAndConsistOperations, kStockKind };
+
+// A command of the command line: its name, its arguments, what it does and what it runs.
 struct CliCommand {
   const char* name;
   const char* synopsis;
+  const char* summary;  // one line for `help`
+  const char* example;  // arguments of an example call
+  CliOptions options;
   int (*run)(CliContext& context, const QStringList& arguments);
 };
 

@@ -4,6 +4,7 @@
 #include "app/app_paths.h"
 #include "app/settings.h"
 #include "cli/cli_context.h"
+#include "cli/help.h"
 
 namespace fennick::cli {
 
@@ -30,7 +31,7 @@ int Main(const QStringList& argv) {
     } else if (arg == "--yes") {
       answerYes = true;
     } else if (arg == "--help" || arg == "-h") {
-      UsageError(std::cout, "");
+      PrintCommandList(std::cout);
       return kExitDone;
     } else if (arg.startsWith("--")) {
       return UsageError(std::cerr, "unknown option " + arg.toStdString());
@@ -50,7 +51,11 @@ int Main(const QStringList& argv) {
   CliContext context{state, dialogs, std::cout, std::cerr};
   for (const CliCommand& command : Commands()) {
     if (name == command.name) {
-      if (state.settings.rsPath.isEmpty()) {
+      if (arguments.contains("--help") || arguments.contains("-h")) {
+        PrintCommandHelp(std::cout, command);
+        return kExitDone;
+      }
+      if (state.settings.rsPath.isEmpty() && name != "help") {
         std::cerr << "No Rail Simulator folder is known: give --rs-path DIR or choose it in "
                      "rs_fennick (Options, Select RS Path).\n";
         return kExitFailed;

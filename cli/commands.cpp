@@ -1,5 +1,6 @@
 #include "cli/cli_context.h"
 #include "cli/command_groups.h"
+#include "cli/help.h"
 
 namespace fennick::cli {
 
@@ -9,6 +10,8 @@ const std::vector<CliCommand>& Commands() {
     for (auto group : {BrowserCommands, EditorCommands, StockCommands}) {
       for (const CliCommand& command : group()) all.push_back(command);
     }
+    all.push_back({"help", "[COMMAND]", "the commands, or one command's arguments and options",
+                   "save", CliOptions::kNone, Help});
     return all;
   }();
   return commands;

@@ -22,6 +22,16 @@ struct ParsedEdits {
 };
 ParsedEdits ParseEditOptions(const QStringList& arguments, bool consistOperationsAllowed);
 
+// An option as the parser takes it and the help shows it.
+struct EditOptionHelp {
+  QString name;   // "--display-name"
+  QString value;  // "TEXT"; empty for a flag
+  bool consistOperation = false;
+  QString help;
+};
+// The options of save (with the consist operations) or of clone, in the order help lists them.
+std::vector<EditOptionHelp> EditOptions(bool consistOperations);
+
 // The property box an edit option replaces, or nothing for the other options.
 std::optional<std::size_t> BoxOfOption(const QString& name);
 

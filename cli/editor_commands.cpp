@@ -157,9 +157,17 @@ int Clone(CliContext& context, const QStringList& arguments) {
 
 std::vector<CliCommand> EditorCommands() {
   return {
-      {"show", "ROUTE SCENARIO", Show},
-      {"save", "ROUTE SCENARIO [EDITS] [CONSIST-OPS]", Save},
-      {"clone", "ROUTE SCENARIO --display-name NAME [EDITS]", Clone},
+      {"show", "ROUTE SCENARIO", "print the scenario as the editor shows it, as JSON",
+       "ROUTE-FOLDER SCENARIO-FOLDER", CliOptions::kNone, Show},
+      {"save", "ROUTE SCENARIO [EDITS] [CONSIST-OPS]",
+       "change a scenario as the editor does, then save it with backups",
+       "ROUTE-FOLDER SCENARIO-FOLDER --start-time 0615 --delete 0:2 --drive 1",
+       CliOptions::kEditsAndConsistOperations, Save},
+      {"clone", "ROUTE SCENARIO --display-name NAME [EDITS]",
+       "copy a scenario under a new name; prints the new folder",
+       "ROUTE-FOLDER SCENARIO-FOLDER --display-name \"Morning Coal (wet)\" --season "
+       "SEASON_AUTUMN",
+       CliOptions::kEdits, Clone},
   };
 }
 

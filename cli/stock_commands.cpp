@@ -61,7 +61,10 @@ int RunStock(CliContext& context, const QStringList& arguments) {
 }  // namespace
 
 std::vector<CliCommand> StockCommands() {
-  return {{"stock", "FOLDER [--kind KIND]", RunStock}};
+  return {{"stock", "FOLDER [--kind KIND]",
+           "list the rolling stock of a RailVehicles folder: name, TAB, blueprint ID",
+           "/path/to/RailSimulator/Assets/Kuju/RailSimulator/RailVehicles --kind Freight",
+           CliOptions::kStockKind, RunStock}};
 }
 
 }  // namespace fennick::cli

@@ -165,5 +165,19 @@ TEST_F(EditorCliTest, UsageErrorsExitTwo) {
   }
 }
 
+// Help comes from the tables the parser reads: every option it takes is explained.
+TEST_F(EditorCliTest, HelpNamesEveryOptionTheParserTakes) {
+  const CliRun help = cli.Run({"help", "save"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(cli.Run({"save", "--help"}).out, help.out);
+  for (const char* option : {"--display-name", "--weather-blueprint", "--type", "--all-consists",
+                             "--stock", "--swap-all", "--duplicate-rear", "--unload"}) {
+    EXPECT_NE(help.out.find(std::string("\n  ") + option + ' '), std::string::npos) << option;
+  }
+  EXPECT_NE(help.out.find("example:\n  rs_fennick_cli save "), std::string::npos) << help.out;
+  const CliRun list = cli.Run({"help"});
+  EXPECT_NE(list.out.find("\n  clone "), std::string::npos) << list.out;
+}
+
 }  // namespace
 }  // namespace fennick::test
