@@ -31,17 +31,17 @@ LaunchOutcome StartSimEditor(const LaunchCommand& command, Dialogs& dialogs,
 
 LaunchCommand SimulatorLaunch(const QString& rsPath) {
   const QString program = JoinPath(rsPath, "RailSim.exe");
-  return {program, {}, program};
+  return {program, {}};
 }
 
 LaunchCommand SimEditorLaunch(const QString& rsPath) {
   const QString program = JoinPath(rsPath, "RailSimEditor.exe");
-  return {program, {}, program};
+  return {program, {}};
 }
 
 LaunchCommand SimEditorWithLogLaunch(const QString& rsPath) {
   const QString program = JoinPath(rsPath, "RailSimEditor.exe");
-  return {program, {"-LogMate"}, '"' + program + "\" -LogMate"};
+  return {program, {"-LogMate"}};
 }
 
 LaunchOutcome RunSimulator(const QString& rsPath, Dialogs& dialogs, const ProgramStarter& start) {

@@ -13,7 +13,6 @@ namespace fennick {
 struct LaunchCommand {
   QString program;        // RSPath\RailSim.exe or RSPath\RailSimEditor.exe
   QStringList arguments;  // what follows the program on its command line
-  QString commandLine;    // the whole command line, as the simulator's home system sees it
 };
 
 LaunchCommand SimulatorLaunch(const QString& rsPath);         // the path, unquoted
