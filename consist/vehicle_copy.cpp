@@ -1,6 +1,7 @@
 #include "consist/vehicle_copy.h"
 
-#include <cstdio>
+#include <charconv>
+#include <system_error>
 
 #include "scenario/number_text.h"
 #include "scenario/tag_scan.h"
@@ -11,9 +12,12 @@ namespace fennick {
 std::string RunningNumberOfCopy(std::string_view number) {
   const double value = ReadNumber(number) + 3;
   // Fifteen significant digits: as many as a double holds exactly, and no trailing zeros.
+  // to_chars, unlike printf, never takes the decimal comma of the desktop's locale.
   char text[64];
-  std::snprintf(text, sizeof text, "%.15g", value);
-  return text;
+  const auto written =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+  if (written.ec != std::errc()) return std::string();
+  return std::string(text, written.ptr);
 }
 
 std::string CopyOfVehicle(std::string_view block) {

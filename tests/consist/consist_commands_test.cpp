@@ -25,10 +25,14 @@ using test::TestVehicle;
 constexpr std::string_view kScenarioUpdated =
     "Your Scenario information will be updated once you save changes.";
 
-TEST(RunningNumberOfCopy, AddsThreeToTheLeadingNumber) {
+TEST(RunningNumberOfCopy, AddsThreeToTheLeadingNumberWithADotInAnyLanguage) {
   const std::pair<const char*, const char*> cases[] = {
-      {"101", "104"}, {"12.5", "15.5"}, {"B954123", "3"}, {"66001A", "66004"},
-      {"", "3"},      {"-5", "-2"},     {"007", "10"},    {"999999999999", "1000000000002"}};
+      {"101", "104"},  {"12.5", "15.5"}, {"B954123", "3"}, {"66001A", "66004"},
+      {"", "3"},       {"-5", "-2"},     {"007", "10"},    {"999999999999", "1000000000002"},
+      {"0.25", "3.25"}};
+  for (const auto& [number, copy] : cases) EXPECT_EQ(RunningNumberOfCopy(number), copy) << number;
+  const test::CommaDecimalLocale german;
+  ASSERT_TRUE(german.active()) << "no comma-decimal locale installed (de_DE.UTF-8)";
   for (const auto& [number, copy] : cases) EXPECT_EQ(RunningNumberOfCopy(number), copy) << number;
 }
 
