@@ -3,6 +3,7 @@
 #include <charconv>
 #include <system_error>
 
+#include "consist/element_rewrite.h"
 #include "scenario/number_text.h"
 #include "scenario/tag_scan.h"
 #include "scenario/text_search.h"
@@ -27,8 +28,9 @@ std::string CopyOfVehicle(std::string_view block) {
   std::string number;
   const TagStatus read = GetDetail(block, at, "UniqueNumber", number);
   if (read != TagStatus::kFound) return copy;
+  // A number that cannot be rewritten leaves the copy as it is.
   Pos pos = 1;
-  PutDetail(copy, pos, "UniqueNumber", RunningNumberOfCopy(number));
+  RewriteElement(copy, pos, "UniqueNumber", RunningNumberOfCopy(number));
   return copy;
 }
 
