@@ -111,7 +111,14 @@ Classifications ClassifyFiles(const Converter& converter, const std::vector<QStr
   if (files.empty()) return run.Take();
   // Made once here: workers creating it together could trip over each other.
   QString temp = converter.TempFilesFolder();
-  if (!FolderExists(temp)) MakeFolder(temp);
+  if (!FolderExists(temp)) {
+    // Without it no conversion can succeed: every file fails with the reason, none is started.
+    if (const Status made = MakeFolder(temp); !made) {
+      Classifications failed = run.Take();
+      for (auto& result : failed.results) result = Result<BlueprintClass>(Error{made.error()});
+      return failed;
+    }
+  }
 
   const unsigned count = std::clamp<unsigned>(workers, 1, static_cast<unsigned>(files.size()));
   std::vector<std::thread> threads;
