@@ -12,14 +12,21 @@ namespace fennick {
 ConsistOutcome RunConsistCommand(ConsistCommand command, std::string& scenarioText,
                                  const ConsistSelection& selection, const StockCatalogue& catalogue,
                                  const StockSource& source, Dialogs& dialogs) {
+  return RunConsistCommand(command, scenarioText, selection, catalogue,
+                           BlueprintDraw(source, catalogue), dialogs);
+}
+
+ConsistOutcome RunConsistCommand(ConsistCommand command, std::string& scenarioText,
+                                 const ConsistSelection& selection, const StockCatalogue& catalogue,
+                                 const MassAndNumberDraw& draw, Dialogs& dialogs) {
   const std::size_t m = selection.consist;
   const auto current = selection.currentVehicle;
   switch (command) {
     case ConsistCommand::kSwapSelected:
       return SwapSelectedItems(scenarioText, m, selection.selectedVehicles, catalogue,
-                               selection.stockRow, source, dialogs);
+                               selection.stockRow, draw, dialogs);
     case ConsistCommand::kSwapAll:
-      return SwapAllIdenticalStock(scenarioText, m, current, catalogue, selection.stockRow, source,
+      return SwapAllIdenticalStock(scenarioText, m, current, catalogue, selection.stockRow, draw,
                                    dialogs);
     case ConsistCommand::kDuplicate:
       return DuplicateItem(scenarioText, m, current, dialogs);

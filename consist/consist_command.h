@@ -39,4 +39,9 @@ ConsistOutcome RunConsistCommand(ConsistCommand command, std::string& scenarioTe
                                  const ConsistSelection& selection, const StockCatalogue& catalogue,
                                  const StockSource& source, Dialogs& dialogs);
 
+// The same with the swaps' draw of mass and number given.
+ConsistOutcome RunConsistCommand(ConsistCommand command, std::string& scenarioText,
+                                 const ConsistSelection& selection, const StockCatalogue& catalogue,
+                                 const MassAndNumberDraw& draw, Dialogs& dialogs);
+
 }  // namespace fennick

@@ -2,7 +2,6 @@
 
 #include "consist/messages.h"
 #include "consist/vehicle_rows.h"
-#include "scenario/consist_locate.h"
 
 namespace fennick {
 
@@ -13,8 +12,9 @@ ConsistOutcome DeleteItem(std::string& scenarioText, std::size_t consistRow,
     return {};
   }
   if (!CheckVehicleRows(scenarioText, consistRow, {*currentRow}, dialogs)) return {};
-  const TextRange vehicle = *LocateVehicle(scenarioText, consistRow, *currentRow);
-  scenarioText.erase(IndexOf(vehicle.first), vehicle.length);
+  const auto vehicle = VehicleForCommand(scenarioText, consistRow, *currentRow, dialogs);
+  if (!vehicle) return {};
+  scenarioText.erase(IndexOf(vehicle->first), vehicle->length);
   dialogs.ShowMessage(std::string(kScenarioUpdated), MessageIcon::Information);
   return ConsistOutcome{true, std::nullopt};
 }

@@ -3,7 +3,6 @@
 #include "consist/messages.h"
 #include "consist/vehicle_copy.h"
 #include "consist/vehicle_rows.h"
-#include "scenario/consist_locate.h"
 
 namespace fennick {
 
@@ -17,7 +16,7 @@ std::optional<TextRange> VehicleToCopy(std::string_view scenarioText, std::size_
     return std::nullopt;
   }
   if (!CheckVehicleRows(scenarioText, consistRow, {*currentRow}, dialogs)) return std::nullopt;
-  return LocateVehicle(scenarioText, consistRow, *currentRow);
+  return VehicleForCommand(scenarioText, consistRow, *currentRow, dialogs);
 }
 
 ConsistOutcome Inserted(std::string& scenarioText, std::size_t at, const std::string& copy,
@@ -42,15 +41,13 @@ ConsistOutcome DuplicateAtRear(std::string& scenarioText, std::size_t consistRow
   const auto vehicle = VehicleToCopy(scenarioText, consistRow, currentRow, dialogs);
   if (!vehicle) return {};
   const std::string copy = CopyOfVehicle(vehicle->In(scenarioText));
-  if (*currentRow == 0) {
-    const std::size_t last = CountVehicleBlocks(scenarioText, consistRow) - 1;
-    if (last > 0) {
-      const TextRange rear = *LocateVehicle(scenarioText, consistRow, last);
-      return Inserted(scenarioText, IndexOf(rear.end()), copy, dialogs);
-    }
-  }
-  const TextRange front = *LocateVehicle(scenarioText, consistRow, 0);
-  return Inserted(scenarioText, IndexOf(front.first), copy, dialogs);
+  const std::size_t count = CountVehicleBlocks(scenarioText, consistRow);
+  // The first vehicle goes behind the last one; any other, or the only one, in front.
+  const bool behindLast = currentRow == 0 && count > 1;
+  const std::size_t anchorRow = behindLast ? count - 1 : 0;
+  const auto anchor = VehicleForCommand(scenarioText, consistRow, anchorRow, dialogs);
+  if (!anchor) return {};
+  return Inserted(scenarioText, IndexOf(behindLast ? anchor->end() : anchor->first), copy, dialogs);
 }
 
 }  // namespace fennick

@@ -35,6 +35,15 @@ inline constexpr std::string_view kNotLoadableTail = " is not a loadable vehicle
 // Refusals of this program's own, for selections the lists can no longer offer.
 inline constexpr std::string_view kEmptyConsist =
     "The selected consist has no vehicles, so there is nothing to change in it.";
+inline constexpr std::string_view kNoDriverFlag =
+    "The selected consist has no PlayerDriver element of its own, so it cannot be made the "
+    "driven consist.";
+inline constexpr std::string_view kDriverFlagsUnclosed =
+    "A PlayerDriver or PlayerControlled element of the scenario has no closing tag of its own, so "
+    "the "
+    "driver cannot be changed.";
+inline constexpr std::string_view kNoPreloadedTail =
+    " has no IsPreloaded element of its own, so its load cannot be set.";
 
 inline constexpr std::string_view kNoWeatherFile =
     "You have not selected a weather blueprint from the file list.";

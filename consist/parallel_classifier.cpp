@@ -111,9 +111,13 @@ Classifications ClassifyFiles(const Converter& converter, const std::vector<QStr
                               GatherProgress* progress) {
   ClassificationRun run(converter, files, cache);
   if (files.empty()) return run.Take();
-  // Made once here: workers creating it together could trip over each other. A failure shows
-  // in every worker's conversion.
-  (void)converter.MakeScratchFolder();
+  // Made once here: workers creating it together could trip over each other. Without it no
+  // conversion can succeed: every file fails with the reason, none is started.
+  if (const Status made = converter.MakeScratchFolder(); !made) {
+    Classifications failed = run.Take();
+    for (auto& result : failed.results) result = Result<BlueprintClass>(Error{made.error()});
+    return failed;
+  }
 
   const unsigned count = std::clamp<unsigned>(workers, 1, static_cast<unsigned>(files.size()));
   std::vector<std::thread> threads;

@@ -4,6 +4,7 @@
 #include "consist/messages.h"
 #include "consist/vehicle_rows.h"
 #include "scenario/text_codec.h"
+#include "scenario/text_search.h"
 #include "scenario/xml_text.h"
 
 namespace fennick {
@@ -14,16 +15,30 @@ QString Q(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
+// The row's blueprint ID below its product folder, as a scenario addresses a blueprint next to
+// its Provider and Product. Gathered from a product folder, the listed ID begins with that
+// folder's own name, which the Product element already names.
+std::string IdBelowProduct(const StockCatalogue& catalogue, std::size_t row) {
+  const std::string& id = catalogue.entries[row].blueprintId;
+  if (!catalogue.productFolderChosen) return id;
+  const std::string head = catalogue.product + "\\";
+  if (id.size() > head.size() && EqualsNoCase(std::string_view(id).substr(0, head.size()), head)) {
+    return id.substr(head.size());
+  }
+  return id;
+}
+
 }  // namespace
 
 Result<StockVehicle> StockVehicleFor(const StockCatalogue& catalogue, std::size_t row,
                                      std::string_view scenarioText) {
   const TextEncoding encoding = DocumentEncoding(scenarioText);
+  const std::string idBelowProduct = IdBelowProduct(catalogue, row);
   StockVehicle vehicle;
   const std::pair<const std::string*, std::string*> texts[] = {
       {&catalogue.provider, &vehicle.provider},
       {&catalogue.product, &vehicle.product},
-      {&catalogue.entries[row].blueprintId, &vehicle.blueprintId},
+      {&idBelowProduct, &vehicle.blueprintId},
       {&catalogue.entries[row].name, &vehicle.name}};
   for (const auto& [utf8, encoded] : texts) {
     Result<std::string> bytes = TextForDocument(*utf8, encoding);
@@ -35,11 +50,8 @@ Result<StockVehicle> StockVehicleFor(const StockCatalogue& catalogue, std::size_
 
 QString StockBlueprintFile(const QString& rsPath, const StockCatalogue& catalogue,
                            std::size_t row) {
-  const QString id = Q(catalogue.entries[row].blueprintId);
-  if (catalogue.productFolderChosen) {
-    return WithBinEnding(rsPath + "\\Assets\\" + Q(catalogue.provider) + "\\" + id);
-  }
-  return BlueprintFilePath(rsPath, Q(catalogue.provider), Q(catalogue.product), id);
+  return BlueprintFilePath(rsPath, Q(catalogue.provider), Q(catalogue.product),
+                           Q(IdBelowProduct(catalogue, row)));
 }
 
 Result<MassAndNumber> StockMassAndNumber(const StockSource& source, const StockCatalogue& catalogue,
@@ -49,6 +61,11 @@ Result<MassAndNumber> StockMassAndNumber(const StockSource& source, const StockC
   return GetMassAndNumber(source.converter, source.rsPath,
                           StockBlueprintFile(source.rsPath, catalogue, row), xmlName,
                           source.random);
+}
+
+MassAndNumberDraw BlueprintDraw(const StockSource& source, const StockCatalogue& catalogue) {
+  return
+      [&source, &catalogue](std::size_t row) { return StockMassAndNumber(source, catalogue, row); };
 }
 
 std::optional<StockVehicle> StockForSwap(std::string_view scenarioText, std::size_t consistRow,

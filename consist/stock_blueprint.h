@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,8 +32,10 @@ struct StockVehicle {
   std::string name;
 };
 
-// Row `row` of the catalogue, encoded for the scenario document. Fails when the document's
-// encoding cannot hold one of its characters.
+// Row `row` of the catalogue, encoded for the scenario document. The blueprint ID is the one
+// below the product folder, so that Provider, Product and BlueprintID together name the listed
+// file also when the stock was gathered from a product folder (whose IDs begin with the product).
+// Fails when the document's encoding cannot hold one of its characters.
 Result<StockVehicle> StockVehicleFor(const StockCatalogue& catalogue, std::size_t row,
                                      std::string_view scenarioText);
 
@@ -45,13 +48,20 @@ std::optional<StockVehicle> StockForSwap(std::string_view scenarioText, std::siz
                                          std::optional<std::size_t> stockRow,
                                          std::string_view place, Dialogs& dialogs);
 
-// The stock row's blueprint file: RSPath\Assets\provider\product\ID, or without the product
-// when the stock was gathered from a product folder (its IDs then begin with the product).
+// The stock row's blueprint file: RSPath\Assets\provider\product\ID, with the ID taken below
+// the product folder as StockVehicleFor writes it.
 QString StockBlueprintFile(const QString& rsPath, const StockCatalogue& catalogue, std::size_t row);
 
 // Mass and a fresh running number for one vehicle of the stock row; the converter's output is
 // left in TempFiles under the blueprint's own file name.
 Result<MassAndNumber> StockMassAndNumber(const StockSource& source, const StockCatalogue& catalogue,
                                          std::size_t row);
+
+// Mass and a fresh running number for one more vehicle of a stock row. The swaps draw through
+// this, so their text edits can also run where no converter can (the consist fuzzer).
+using MassAndNumberDraw = std::function<Result<MassAndNumber>(std::size_t row)>;
+
+// StockMassAndNumber over the catalogue; both must outlive the draw.
+MassAndNumberDraw BlueprintDraw(const StockSource& source, const StockCatalogue& catalogue);
 
 }  // namespace fennick

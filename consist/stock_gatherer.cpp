@@ -85,6 +85,8 @@ GatherOutcome StockGatherer::Gather(const QString& folderPath,
 
   std::vector<std::string> errors = std::move(walk.errors);
   for (std::size_t i = 0; i < walk.candidates.size(); ++i) {
+    // A file no worker reached (only after a cancel, which returned above) is not listed.
+    if (i >= classified.results.size() || !classified.results[i]) continue;
     const Result<BlueprintClass>& result = *classified.results[i];
     if (!result) {
       errors.push_back(result.error());

@@ -21,4 +21,11 @@ ConsistOutcome SwapAllIdenticalStock(std::string& scenarioText, std::size_t cons
                                      std::optional<std::size_t> stockRow, const StockSource& source,
                                      Dialogs& dialogs);
 
+// The same with the draw of mass and number given.
+ConsistOutcome SwapAllIdenticalStock(std::string& scenarioText, std::size_t consistRow,
+                                     std::optional<std::size_t> currentRow,
+                                     const StockCatalogue& catalogue,
+                                     std::optional<std::size_t> stockRow,
+                                     const MassAndNumberDraw& draw, Dialogs& dialogs);
+
 }  // namespace fennick

@@ -4,7 +4,6 @@
 #include "consist/kind_check.h"
 #include "consist/messages.h"
 #include "consist/vehicle_rows.h"
-#include "scenario/consist_locate.h"
 #include "scenario/tag_scan.h"
 
 namespace fennick {
@@ -16,8 +15,8 @@ constexpr std::string_view kPlace = "Swap Selected Item(s)";
 // The vehicle block with the stock written in: address and name from the block's start, then,
 // again from its start, the running number (when one was drawn) and the mass.
 Result<std::string> SwappedBlock(std::string block, const StockVehicle& stock,
-                                 const StockSource& source, const StockCatalogue& catalogue,
-                                 std::size_t stockRow, std::string_view scenarioText) {
+                                 const MassAndNumberDraw& draw, std::size_t stockRow,
+                                 std::string_view scenarioText) {
   const std::string oldName = VehicleName(block);
   std::string_view missing;
   auto put = [&](Pos& pos, std::string_view element, std::string_view value) {
@@ -35,7 +34,7 @@ Result<std::string> SwappedBlock(std::string block, const StockVehicle& stock,
         put(pos, "BlueprintID", stock.blueprintId) && put(pos, "Name", stock.name))) {
     return lacking();
   }
-  const Result<MassAndNumber> drawn = StockMassAndNumber(source, catalogue, stockRow);
+  const Result<MassAndNumber> drawn = draw(stockRow);
   if (!drawn) return Error{drawn.error()};
   pos = 1;
   if (!drawn->number.empty() && !put(pos, "UniqueNumber", drawn->number)) return lacking();
@@ -50,28 +49,41 @@ ConsistOutcome SwapSelectedItems(std::string& scenarioText, std::size_t consistR
                                  const StockCatalogue& catalogue,
                                  std::optional<std::size_t> stockRow, const StockSource& source,
                                  Dialogs& dialogs) {
+  return SwapSelectedItems(scenarioText, consistRow, selectedRows, catalogue, stockRow,
+                           BlueprintDraw(source, catalogue), dialogs);
+}
+
+ConsistOutcome SwapSelectedItems(std::string& scenarioText, std::size_t consistRow,
+                                 const std::vector<std::size_t>& selectedRows,
+                                 const StockCatalogue& catalogue,
+                                 std::optional<std::size_t> stockRow, const MassAndNumberDraw& draw,
+                                 Dialogs& dialogs) {
   ConsistOutcome outcome;
   const std::vector<std::size_t> rows = AscendingRows(selectedRows);
   const auto stock =
       StockForSwap(scenarioText, consistRow, rows, catalogue, stockRow, kPlace, dialogs);
-  if (!stock) return outcome;
+  if (!stock || !stockRow) return outcome;
 
   const std::string asBefore = scenarioText;
   for (std::size_t n : rows) {
-    const TextRange range = *LocateVehicle(scenarioText, consistRow, n);
-    const std::string_view block = range.In(scenarioText);
+    const auto range = VehicleForCommand(scenarioText, consistRow, n, dialogs);
+    if (!range) {
+      scenarioText = asBefore;
+      return ConsistOutcome{};
+    }
+    const std::string_view block = range->In(scenarioText);
     if (const auto refusal = KindRefusal(catalogue.kind, block)) {
       dialogs.ShowMessage(std::string(*refusal));
       return outcome;
     }
     Result<std::string> swapped =
-        SwappedBlock(std::string(block), *stock, source, catalogue, *stockRow, scenarioText);
+        SwappedBlock(std::string(block), *stock, draw, *stockRow, scenarioText);
     if (!swapped) {
       scenarioText = asBefore;
       dialogs.ShowMessage(CommandError(swapped.error(), kPlace));
       return ConsistOutcome{};
     }
-    scenarioText.replace(IndexOf(range.first), range.length, *swapped);
+    scenarioText.replace(IndexOf(range->first), range->length, *swapped);
     outcome.consistsChanged = true;
   }
   dialogs.ShowMessage(std::string(kRollingStockUpdated), MessageIcon::Information);

@@ -24,4 +24,11 @@ ConsistOutcome SwapSelectedItems(std::string& scenarioText, std::size_t consistR
                                  std::optional<std::size_t> stockRow, const StockSource& source,
                                  Dialogs& dialogs);
 
+// The same with the draw of mass and number given.
+ConsistOutcome SwapSelectedItems(std::string& scenarioText, std::size_t consistRow,
+                                 const std::vector<std::size_t>& selectedRows,
+                                 const StockCatalogue& catalogue,
+                                 std::optional<std::size_t> stockRow, const MassAndNumberDraw& draw,
+                                 Dialogs& dialogs);
+
 }  // namespace fennick

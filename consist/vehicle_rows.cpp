@@ -12,30 +12,45 @@
 
 namespace fennick {
 
+std::optional<TextRange> ConsistForCommand(std::string_view scenarioText, std::size_t consistRow,
+                                           Dialogs& dialogs) {
+  const Result<TextRange> consist = FindConsistBlock(scenarioText, consistRow);
+  if (consist) return *consist;
+  dialogs.ShowMessage(consist.error());
+  return std::nullopt;
+}
+
+std::optional<TextRange> VehicleForCommand(std::string_view scenarioText, std::size_t consistRow,
+                                           std::size_t row, Dialogs& dialogs) {
+  const Result<TextRange> vehicle = FindVehicleBlock(scenarioText, consistRow, row);
+  if (vehicle) return *vehicle;
+  dialogs.ShowMessage(vehicle.error());
+  return std::nullopt;
+}
+
 bool CheckConsistRow(std::string_view scenarioText, std::size_t consistRow, Dialogs& dialogs) {
-  if (LocateConsist(scenarioText, consistRow)) return true;
-  dialogs.ShowMessage("There is no consist in row " + std::to_string(consistRow) +
-                      " of the consist list.");
-  return false;
+  return ConsistForCommand(scenarioText, consistRow, dialogs).has_value();
 }
 
 bool CheckVehicleRows(std::string_view scenarioText, std::size_t consistRow,
                       const std::vector<std::size_t>& rows, Dialogs& dialogs) {
   if (!CheckConsistRow(scenarioText, consistRow, dialogs)) return false;
   if (rows.empty()) return true;
-  const std::size_t count = CountVehicleBlocks(scenarioText, consistRow);
-  if (count == 0) {
+  if (CountVehicleBlocks(scenarioText, consistRow) == 0) {
     dialogs.ShowMessage(std::string(kEmptyConsist));
     return false;
   }
-  for (std::size_t row : rows) {
-    if (row >= count) {
-      dialogs.ShowMessage("There is no vehicle in row " + std::to_string(row) +
-                          " of the selected consist.");
-      return false;
-    }
+  if (const Status blocks = CheckVehicleBlocks(scenarioText, consistRow, rows); !blocks) {
+    dialogs.ShowMessage(blocks.error());
+    return false;
   }
   return true;
+}
+
+std::vector<std::size_t> EveryVehicleRow(std::string_view scenarioText, std::size_t consistRow) {
+  std::vector<std::size_t> rows(CountVehicleBlocks(scenarioText, consistRow));
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = i;
+  return rows;
 }
 
 std::vector<std::size_t> AscendingRows(std::vector<std::size_t> rows) {

@@ -1,5 +1,8 @@
 #include "scenario/consist_locate.h"
 
+#include <string>
+
+#include "scenario/markup_balance.h"
 #include "scenario/text_search.h"
 
 namespace fennick {
@@ -17,6 +20,20 @@ Pos NthOccurrence(std::string_view text, std::string_view needle, std::size_t co
     found = FindNoCase(text, needle, found + 1);
   }
   return found;
+}
+
+std::string NoVehicleMessage(std::size_t n) {
+  return "There is no vehicle in row " + std::to_string(n) + " of the selected consist.";
+}
+
+std::string UnclosedVehicleMessage(std::size_t n) {
+  return "The vehicle in row " + std::to_string(n) +
+         " of the selected consist has no closing </cOwnedEntity> tag, so it cannot be changed.";
+}
+
+std::optional<TextRange> Optional(const Result<TextRange>& found) {
+  if (!found) return std::nullopt;
+  return *found;
 }
 
 }  // namespace
@@ -39,24 +56,65 @@ std::string_view ConsistListingText(std::string_view scenarioText, const std::ve
   return scenarioText.substr(IndexOf(first), next - first);
 }
 
-std::optional<TextRange> LocateConsist(std::string_view scenarioText, std::size_t c) {
+Result<TextRange> FindConsistBlock(std::string_view scenarioText, std::size_t c) {
+  const std::string row = std::to_string(c);
   const Pos start = NthOccurrence(scenarioText, kConsistOpen, c);
-  if (start == kNotFound) return std::nullopt;
+  if (start == kNotFound)
+    return Error{"There is no consist in row " + row + " of the consist list."};
   const Pos close = FindNoCase(scenarioText, kConsistClose, start);
-  if (close == kNotFound) return std::nullopt;
+  if (close == kNotFound) {
+    return Error{"The consist in row " + row +
+                 " of the consist list has no closing </cConsist> tag, so it cannot be changed."};
+  }
   return TextRange{start, close + kConsistClose.size() - start};
+}
+
+std::optional<TextRange> VehicleBlockAt(std::string_view text, Pos open) {
+  const Pos close = FindNoCase(text, kVehicleClose, open);
+  if (close == kNotFound) return std::nullopt;
+  const Pos next = FindNoCase(text, kVehicleOpen, open + 1);
+  if (next != kNotFound && next < close) return std::nullopt;
+  const TextRange block{open, close + kVehicleClose.size() - open};
+  // A tag inside it left open would make cutting or copying the block break the document.
+  if (!IsBalancedMarkup(block.In(text))) return std::nullopt;
+  return block;
+}
+
+Result<TextRange> FindVehicleBlock(std::string_view scenarioText, std::size_t c, std::size_t n) {
+  const Result<TextRange> consist = FindConsistBlock(scenarioText, c);
+  if (!consist) return consist;
+  const std::string_view consistText = consist->In(scenarioText);
+  const Pos start = NthOccurrence(consistText, kVehicleOpen, n);
+  if (start == kNotFound) return Error{NoVehicleMessage(n)};
+  const std::optional<TextRange> block = VehicleBlockAt(consistText, start);
+  if (!block) return Error{UnclosedVehicleMessage(n)};
+  return TextRange{consist->first + block->first - 1, block->length};
+}
+
+Status CheckVehicleBlocks(std::string_view scenarioText, std::size_t c,
+                          const std::vector<std::size_t>& rows) {
+  const Result<TextRange> consist = FindConsistBlock(scenarioText, c);
+  if (!consist) return Error{consist.error()};
+  const std::string_view consistText = consist->In(scenarioText);
+  std::vector<Pos> opens;
+  for (Pos p = FindNoCase(consistText, kVehicleOpen, 1); p != kNotFound;
+       p = FindNoCase(consistText, kVehicleOpen, p + 1)) {
+    opens.push_back(p);
+  }
+  for (std::size_t row : rows) {
+    if (row >= opens.size()) return Error{NoVehicleMessage(row)};
+    if (!VehicleBlockAt(consistText, opens[row])) return Error{UnclosedVehicleMessage(row)};
+  }
+  return Ok();
+}
+
+std::optional<TextRange> LocateConsist(std::string_view scenarioText, std::size_t c) {
+  return Optional(FindConsistBlock(scenarioText, c));
 }
 
 std::optional<TextRange> LocateVehicle(std::string_view scenarioText, std::size_t c,
                                        std::size_t n) {
-  const std::optional<TextRange> consist = LocateConsist(scenarioText, c);
-  if (!consist) return std::nullopt;
-  const std::string_view consistText = consist->In(scenarioText);
-  const Pos start = NthOccurrence(consistText, kVehicleOpen, n);
-  if (start == kNotFound) return std::nullopt;
-  const Pos close = FindNoCase(consistText, kVehicleClose, start);
-  if (close == kNotFound) return std::nullopt;
-  return TextRange{consist->first + start - 1, close + kVehicleClose.size() - start};
+  return Optional(FindVehicleBlock(scenarioText, c, n));
 }
 
 std::size_t CountVehicleBlocks(std::string_view scenarioText, std::size_t c) {

@@ -11,9 +11,10 @@ struct Error {
   std::string message;
 };
 
-// A value or an Error. Commands return these instead of throwing past a window.
+// A value or an Error. Commands return these instead of throwing past a window. A result
+// dropped unread is a failure nobody hears of, so the compiler says so.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : state_(std::move(value)) {}
   Result(Error error) : state_(std::move(error)) {}

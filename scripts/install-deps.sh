@@ -2,7 +2,7 @@
 # Installs what the build, the tests and the demo need on Debian 12.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -12,4 +12,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   $sudo apt-get update
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The tests write numbers under a German desktop's language, whose decimal point is a comma.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

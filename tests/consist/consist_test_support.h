@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
+#include <clocale>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -32,6 +34,28 @@ class ScriptedUniform : public UniformSource {
 
  private:
   std::deque<float> values_;
+};
+
+// A desktop whose language writes numbers with a decimal comma, for C and Qt alike, as a German
+// desktop leaves the program after QApplication has adopted it; put back afterwards.
+// scripts/install-deps.sh generates de_DE.UTF-8 where it is missing.
+class CommaDecimalLocale {
+ public:
+  CommaDecimalLocale() : qtBefore_(QLocale()) {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "de-DE"}) {
+      if (std::setlocale(LC_ALL, name) != nullptr) break;
+    }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  }
+  ~CommaDecimalLocale() {
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(qtBefore_);
+  }
+  // False when no comma-decimal locale is installed here: the test cannot show anything then.
+  static bool active() { return std::localeconv()->decimal_point[0] == ','; }
+
+ private:
+  QLocale qtBefore_;
 };
 
 // A fresh sample installation with the stand-in converter logging every run it makes.

@@ -87,14 +87,19 @@ TEST_F(SwapTest, StockWithoutNumberListOrFromAProductFolder) {
   SwapSelected({0}, kVan);
   EXPECT_EQ(text, ScenarioXml({{{Swapped(Hopper(), "310001", "13.5", kVan)}}}));
 
-  // Gathered from the product folder, the IDs begin with the product and are written as they are.
+  // Gathered from the product folder, the listed IDs begin with the product; the vehicle names
+  // the same file as Provider, Product and the ID below the product.
   StockCatalogue product =
       Stock("Electric", "Class 86", "RailSimulator\\RailVehicles\\Electric\\Class86\\Class86.xml");
   product.productFolderChosen = true;
   product.leaf = "RailSimulator";
   text = ScenarioXml({{{Class66()}}});
   SwapSelected({0}, product);
-  EXPECT_EQ(text, ScenarioXml({{{Swapped(Class66(), "86229", "85", product)}}}));
+  TestVehicle swapped = Swapped(Class66(), "86229", "85", product);
+  swapped.blueprintId = "RailVehicles\\Electric\\Class86\\Class86.xml";
+  EXPECT_EQ(text, ScenarioXml({{{swapped}}}));
+  EXPECT_TRUE(
+      QFileInfo::exists(Assets("Kuju/RailSimulator/RailVehicles/Electric/Class86/Class86.bin")));
 }
 
 TEST_F(SwapTest, LocosAndWagonsStayApart) {
