@@ -15,15 +15,12 @@ std::string OneLine(const std::string& text) {
   return line;
 }
 
-void CliDialogs::ShowMessage(const std::string& text, MessageIcon icon, const std::string&) {
-  ++messages_;
-  if (icon == MessageIcon::Exclamation) ++warnings_;
+void CliDialogs::ShowMessage(const std::string& text, MessageIcon, const std::string&) {
   err_ << OneLine(text) << '\n';
 }
 
 bool CliDialogs::Answer(const std::string& text) {
   err_ << OneLine(text) << (answerYes_ ? " [yes]" : " [no]") << '\n';
-  if (!answerYes_) stopped_ = true;
   return answerYes_;
 }
 

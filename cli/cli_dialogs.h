@@ -6,8 +6,8 @@
 
 namespace fennick::cli {
 
-// Messages go to stderr, one a line; questions are answered "stop" unless --yes was given.
-// A question answered "stop" is remembered so the command can end with status 1.
+// Messages go to stderr, one a line; questions are answered "stop" unless --yes was given. The
+// command's outcome, not what was shown here, decides the exit status.
 class CliDialogs : public Dialogs {
  public:
   CliDialogs(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
@@ -18,10 +18,6 @@ class CliDialogs : public Dialogs {
   std::optional<std::string> AskText(const std::string& prompt, const std::string& defaultText,
                                      const std::string& title) override;
 
-  bool Stopped() const { return stopped_; }
-  bool MessagesShown() const { return messages_ > 0; }
-  // Refusals and warnings shown so far (messages with the exclamation icon).
-  int Warnings() const { return warnings_; }
   // The answer AskText gives next (the command line supplies it up front).
   void SetTextAnswer(std::optional<std::string> answer) { textAnswer_ = std::move(answer); }
 
@@ -30,9 +26,6 @@ class CliDialogs : public Dialogs {
 
   std::ostream& err_;
   bool answerYes_;
-  bool stopped_ = false;
-  int messages_ = 0;
-  int warnings_ = 0;
   std::optional<std::string> textAnswer_;
 };
 

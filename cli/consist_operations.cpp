@@ -29,7 +29,6 @@ ConsistOperations::~ConsistOperations() = default;
 
 bool ConsistOperations::Apply(const EditOption& option) {
   CliDialogs& dialogs = context_.dialogs;
-  const int warningsBefore = dialogs.Warnings();
   const Converter converter(context_.state.paths.ProgramFolder(), context_.state.settings.rsPath);
 
   if (option.name == "--stock") {
@@ -47,7 +46,7 @@ bool ConsistOperations::Apply(const EditOption& option) {
     const StockGatherer gatherer(converter, stock_->cache);
     const GatherOutcome outcome = gatherer.Gather(folder, kind, stock_->catalogue, dialogs);
     stock_->gathered = outcome.gathered;
-    return outcome.gathered && !dialogs.Stopped();
+    return outcome.gathered;
   }
 
   const bool swap = option.name == "--swap" || option.name == "--swap-all";
@@ -87,8 +86,8 @@ bool ConsistOperations::Apply(const EditOption& option) {
                                                    ConsistSelection{m, current, rows, stockRow},
                                                    stock_->catalogue, source, dialogs);
   if (outcome.drivenLabel) drivenCaption_ = *outcome.drivenLabel;
-  // A refusal or failure shows a warning; the operations after it are not run.
-  return dialogs.Warnings() == warningsBefore;
+  // After a refusal or a failure the operations that follow are not run.
+  return outcome.ended == Outcome::Kind::kDone;
 }
 
 }  // namespace fennick::cli

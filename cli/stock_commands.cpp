@@ -55,7 +55,7 @@ int RunStock(CliContext& context, const QStringList& arguments) {
     context.out << entry.name << '\t' << entry.blueprintId << '\n';
   }
   // Errors of the walk were reported on stderr; the list holds everything else that was found.
-  return context.dialogs.MessagesShown() ? kExitFailed : kExitDone;
+  return outcome.gathered && outcome.errors == 0 ? kExitDone : kExitFailed;
 }
 
 }  // namespace

@@ -17,14 +17,4 @@ inline const QString kClassificationScratch = QStringLiteral("temp.xml");
 Result<BlueprintClass> ClassifyBlueprintFile(const Converter& converter, const QString& binPath,
                                              const QString& scratchName = kClassificationScratch);
 
-// Whether the blueprint at strBin is an engine, a wagon or a tender. booEngine is always
-// written; strName only when booEngine becomes true, and is otherwise left as it was. A failed
-// conversion, or a blueprint of the kind without a name, is an error; booEngine is then false.
-Status IsItALoco(const Converter& converter, const QString& strBin, bool& booEngine,
-                 std::string& strName);
-Status IsItAWagon(const Converter& converter, const QString& strBin, bool& booEngine,
-                  std::string& strName);
-Status IsItATender(const Converter& converter, const QString& strBin, bool& booEngine,
-                   std::string& strName);
-
 }  // namespace fennick

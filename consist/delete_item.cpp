@@ -16,7 +16,7 @@ ConsistOutcome DeleteItem(std::string& scenarioText, std::size_t consistRow,
   if (!vehicle) return {};
   scenarioText.erase(IndexOf(vehicle->first), vehicle->length);
   dialogs.ShowMessage(std::string(kScenarioUpdated), MessageIcon::Information);
-  return ConsistOutcome{true, std::nullopt};
+  return ConsistOutcome{Outcome::Kind::kDone, true, std::nullopt};
 }
 
 }  // namespace fennick

@@ -76,6 +76,7 @@ ConsistOutcome DriveIt(std::string& scenarioText, std::size_t consistRow,
   }
   outcome.drivenLabel = label;
   outcome.consistsChanged = true;
+  outcome.ended = Outcome::Kind::kDone;
   dialogs.ShowMessage(std::string(kDriverUpdated), MessageIcon::Information);
   return outcome;
 }

@@ -23,7 +23,7 @@ ConsistOutcome Inserted(std::string& scenarioText, std::size_t at, const std::st
                         Dialogs& dialogs) {
   scenarioText.insert(at, copy);
   dialogs.ShowMessage(std::string(kScenarioUpdated), MessageIcon::Information);
-  return ConsistOutcome{true, std::nullopt};
+  return ConsistOutcome{Outcome::Kind::kDone, true, std::nullopt};
 }
 
 }  // namespace

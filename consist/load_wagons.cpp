@@ -38,6 +38,7 @@ ConsistOutcome LoadSelectedWagons(std::string& scenarioText, std::size_t consist
     scenarioText.replace(IndexOf(range->first), range->length, block);
     outcome.consistsChanged = true;
   }
+  outcome.ended = Outcome::Kind::kDone;
   return outcome;
 }
 

@@ -7,11 +7,11 @@ namespace fennick {
 // Which kind test a file of the stock walk gets, decided from its path alone so that only
 // candidates cost a converter run.
 enum class KindTest {
-  kSkip,           // not a candidate
-  kEngine,         // IsItALoco
-  kWagon,          // IsItAWagon
-  kTender,         // IsItATender
-  kEngineOrWagon,  // IsItALoco, and when that fails IsItAWagon
+  kSkip,  // not a candidate
+  kEngine,
+  kWagon,
+  kTender,
+  kEngineOrWagon,  // an engine, or failing that a wagon
 };
 
 // The test for a file whose path (with "\" separators) is `path`, under the kind option `kind`

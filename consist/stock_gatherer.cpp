@@ -99,6 +99,7 @@ GatherOutcome StockGatherer::Gather(const QString& folderPath,
     }
     catalogue.entries.push_back({*result->name, walk.candidates[i].blueprintId});
   }
+  outcome.errors = errors.size();
   if (!errors.empty()) dialogs.ShowMessage(WalkErrorMessage(errors));
   outcome.gathered = true;
   return outcome;

@@ -18,6 +18,7 @@ struct GatherOutcome {
   bool cancelled = false;       // the progress watcher asked to stop; the list stays empty
   std::size_t candidates = 0;   // files that passed the path filters
   std::size_t conversions = 0;  // converter runs made (candidates not in the cache)
+  std::size_t errors = 0;       // files the walk could not use, shown together at the end
 };
 
 // "Find Available Rolling-Stock": fills a catalogue with the stock of one kind found below a

@@ -108,10 +108,12 @@ ConsistOutcome SwapAllIdenticalStock(std::string& scenarioText, std::size_t cons
   if (Status swapped = SwapNamedVehicles(consist, target, *stock, draw, *stockRow, scenarioText);
       !swapped) {
     dialogs.ShowMessage(CommandError(swapped.error(), kPlace));
+    outcome.ended = Outcome::Kind::kFailed;
     return outcome;
   }
   scenarioText.replace(IndexOf(range->first), range->length, consist);
   outcome.consistsChanged = true;
+  outcome.ended = Outcome::Kind::kDone;
   dialogs.ShowMessage(std::string(kRollingStockUpdated), MessageIcon::Information);
   return outcome;
 }

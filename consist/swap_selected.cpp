@@ -81,12 +81,13 @@ ConsistOutcome SwapSelectedItems(std::string& scenarioText, std::size_t consistR
     if (!swapped) {
       scenarioText = asBefore;
       dialogs.ShowMessage(CommandError(swapped.error(), kPlace));
-      return ConsistOutcome{};
+      return ConsistOutcome{Outcome::Kind::kFailed, false, std::nullopt};
     }
     scenarioText.replace(IndexOf(range->first), range->length, *swapped);
     outcome.consistsChanged = true;
   }
   dialogs.ShowMessage(std::string(kRollingStockUpdated), MessageIcon::Information);
+  outcome.ended = Outcome::Kind::kDone;
   return outcome;
 }
 

@@ -22,7 +22,7 @@ namespace {
 CloneResult Refuse(Dialogs& dialogs, const std::string& reason) {
   dialogs.ShowMessage("The cloned Scenario was not created: " + reason + ".",
                       MessageIcon::Exclamation);
-  return {CommandOutcome::kStopped, {}};
+  return {CommandOutcome::kRefused, {}};
 }
 
 // The identifier names a folder: only a GUID's hexadecimal digits and hyphens will do.

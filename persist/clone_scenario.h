@@ -19,7 +19,7 @@ struct CloneRequest {
 };
 
 struct CloneResult {
-  CommandOutcome outcome = CommandOutcome::kStopped;
+  CommandOutcome outcome = CommandOutcome::kRefused;
   std::string newFolderName;  // the new scenario's folder (and DevString), when done
 };
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/outcome.h"
+
 namespace fennick {
 
-// How a save or clone ended, for the window (close or stay) and the command line (exit status).
-enum class CommandOutcome {
-  kDone,     // everything written; the closing message was shown
-  kStopped,  // a check refused or a question was answered "stop"; nothing written
-  kFailed,   // a step failed; it was reported and what had been written was put back
-};
+// How a save or clone ended, for the window (close or stay) and the command line (exit status):
+// done (everything written, the closing message shown), refused (a check or a question said no;
+// nothing written) or failed (a step failed; it was reported and what had been written was put
+// back).
+using CommandOutcome = Outcome::Kind;
 
 }  // namespace fennick

@@ -60,7 +60,7 @@ StepResult PlanSave(const ScenarioSession& session, const SaveRequest& request, 
 CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session,
                             const SaveRequest& request, Dialogs& dialogs) {
   if (!ValidateProperties(request.boxes, request.drivenCaption, context.rsPath, dialogs)) {
-    return CommandOutcome::kStopped;
+    return CommandOutcome::kRefused;
   }
   SavePlan plan;
   if (StepResult failed = PlanSave(session, request, plan)) {
@@ -81,7 +81,7 @@ CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session
   }
   if (!current->refusal.empty()) {
     dialogs.ShowMessage(kNotSavedLead + current->refusal + ".", MessageIcon::Exclamation);
-    return CommandOutcome::kStopped;
+    return CommandOutcome::kRefused;
   }
   const std::string indexText = current->head + plan.entry + current->tail;
 

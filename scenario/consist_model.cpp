@@ -27,14 +27,6 @@ Result<std::string> CaptionAt(std::string_view consistText, Pos at) {
 
 }  // namespace
 
-bool IsDrivenConsist(std::string_view consistText) {
-  return IsDrivenAt(consistText, FindNoCase(consistText, "<PlayerDriver", 1));
-}
-
-Result<std::string> ConsistCaption(std::string_view consistText) {
-  return CaptionAt(consistText, FindNoCase(consistText, "<ServiceName>", 1));
-}
-
 Result<ConsistSummary> ReadConsist(std::string_view consistText) {
   // One scan lists the vehicles and notes where the caption and the driver flag stand.
   ConsistMarks marks;

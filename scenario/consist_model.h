@@ -13,18 +13,12 @@ namespace fennick {
 // The caption of a consist without a service name.
 inline constexpr std::string_view kLooseConsistCaption = "Loose Consist";
 
-// Whether the player drives this consist: its first "PlayerDriver" text read as a number equals
-// 1, so "1.0000" counts as well. A consist without one, or whose element is empty or unclosed,
-// is not driven.
-bool IsDrivenConsist(std::string_view consistText);
-
-// The consist's caption: the localised text after its "<ServiceName>", or "Loose Consist" when
-// it has none. Fails when the service name block lacks a language it has to read.
-Result<std::string> ConsistCaption(std::string_view consistText);
-
 // Everything the editor lists about one consist.
 struct ConsistSummary {
+  // The localised text after its "<ServiceName>", or "Loose Consist" when it has none.
   std::string caption;
+  // The player drives it: its first "PlayerDriver" text read as a number equals 1, so "1.0000"
+  // counts as well; an empty or unclosed element does not.
   bool driven = false;
   std::vector<VehicleFields> vehicles;
 };

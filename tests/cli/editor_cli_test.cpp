@@ -122,7 +122,14 @@ TEST_F(EditorCliTest, RefusalsAndFailuresExitOneAndLeaveTheFilesAlone) {
   const Case cases[] = {
       {{"--start-time", "2401"}, {}, "The time must be in 24hour format, e.g. 0530"},
       {{"--month", "13"}, {}, "Invalid Start Month, must be between 1 and 12."},
-      {{"--delete", "9:0"}, {}, ""},
+      {{"--delete", "9:0"}, {}, "There is no consist in row 9 of the consist list."},
+      {{"--swap", "0:1=0"}, {}, "Gather the available stock"},
+      {{"--duplicate", "0:9"}, {}, "There is no vehicle in row 9 of the selected consist."},
+      {{"--duplicate-rear", "9:0"}, {}, "There is no consist in row 9"},
+      {{"--drive", "9"}, {}, "There is no consist in row 9"},
+      {{"--load", "2:2"}, {}, "is not a loadable vehicle"},
+      {{"--unload", "0:9"}, {}, "There is no vehicle in row 9"},
+      {{"--duplicate", "0:1", "--delete", "0:9", "--drive", "1"}, {}, "no vehicle in row 9"},
       {{"--day", "5"}, "exit:Scenario.xml", "occurred while saving your Scenario"},
   };
   for (const Case& c : cases) {

@@ -36,50 +36,44 @@ TEST(BlueprintFilePath, JoinsBelowAssetsAndEndsInBin) {
             "C:\\RS\\Assets\\Vale\\Branch Lines\\Weather\\Clear.bin");
 }
 
-using Operation = Status (*)(const Converter&, const QString&, bool&, std::string&);
 using test::BlueprintXml, test::With;
 using BlueprintTest = test::SampleStockTest;
 
-TEST_F(BlueprintTest, IsItAKindAnswersOnlyForItsOwnKindAndLeavesNoScratchFile) {
+TEST_F(BlueprintTest, ClassifiesByItsRecordAndLeavesNoScratchFile) {
   BlueprintXml nameless = With(&BlueprintXml::name, "");
   nameless.record = "cEngineBlueprint";
   nameless.extra = "<EngineComponent><cEngineComponentBlueprint/></EngineComponent>\r\n";
   WriteBlueprint("Kuju/RailSimulator/RailVehicles/Diesel/Nameless/Nameless.bin", nameless.Text());
   const struct {
     const char* blueprint;  // below Kuju's RailVehicles
-    Operation operation;
-    const char* name;             // empty: not of the kind
-    const char* error = nullptr;  // a text the error holds, when the operation must fail
+    const char* kind;       // "engine", "wagon", "tender" or "" for none
+    const char* name;
+    const char* error = nullptr;  // a text the error holds, when classifying must fail
     const char* fault = "";
-  } cases[] = {{"Diesel/Class66/Class66.bin", IsItALoco, "Class 66"},
-               {"Diesel/Class66/Class66.bin", IsItAWagon, ""},
-               {"Diesel/Class66/Class66.bin", IsItATender, ""},
-               {"Passenger/Mk2/Mk2_FO.bin", IsItAWagon, "Mk2 First Open"},
-               {"Passenger/Mk2/Mk2_FO.bin", IsItALoco, ""},
-               {"Steam/BlackFive/BlackFiveTender.bin", IsItATender, "Black Five Tender"},
-               {"Steam/BlackFive/BlackFiveTender.bin", IsItAWagon, ""},
-               {"Diesel/Class66/Simulation/Class66EngineSim.bin", IsItALoco, ""},
-               {"Diesel/Nameless/Nameless.bin", IsItALoco, "", "Name"},
-               {"Diesel/Class66/Missing.bin", IsItALoco, "", ""},
-               {"Diesel/Class66/Class66.bin", IsItALoco, "", "", "exit"},
-               {"Diesel/Class66/Class66.bin", IsItALoco, "", "", "silent"}};
+  } cases[] = {{"Diesel/Class66/Class66.bin", "engine", "Class 66"},
+               {"Passenger/Mk2/Mk2_FO.bin", "wagon", "Mk2 First Open"},
+               {"Steam/BlackFive/BlackFiveTender.bin", "tender", "Black Five Tender"},
+               {"Diesel/Class66/Simulation/Class66EngineSim.bin", "", "EngineSimBlueprint"},
+               {"Diesel/Nameless/Nameless.bin", "engine", ""},
+               {"Diesel/Class66/Missing.bin", "", "", ""},
+               {"Diesel/Class66/Class66.bin", "", "", "", "exit"},
+               {"Diesel/Class66/Class66.bin", "", "", "", "silent"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.blueprint) + " expecting " + c.name + " " + c.fault);
+    SCOPED_TRACE(std::string(c.blueprint) + " " + c.fault);
     Fail(c.fault);
     const int runs = ConverterRuns();
-    const bool kind = *c.name;
-    bool booEngine = !kind || c.error != nullptr;  // the opposite of the answer expected
-    std::string strName = "<untouched>";
-    const Status status =
-        c.operation(converter(), KujuRailVehicles() + "/" + c.blueprint, booEngine, strName);
-    ASSERT_EQ(status.ok(), !c.error) << status.error();
-    if (c.error) {
-      EXPECT_NE(status.error().find(c.error), std::string::npos) << status.error();
-    } else {
+    const Result<BlueprintClass> found =
+        ClassifyBlueprintFile(converter(), KujuRailVehicles() + "/" + c.blueprint);
+    ASSERT_EQ(found.ok(), !c.error) << found.error();
+    if (found) {
       EXPECT_EQ(ConverterRuns(), runs + 1);
+      const std::string kind = found->engine   ? "engine"
+                               : found->wagon  ? "wagon"
+                               : found->tender ? "tender"
+                                               : "";
+      EXPECT_EQ(kind, c.kind);
+      EXPECT_EQ(found->name.value_or(""), c.name);
     }
-    EXPECT_EQ(booEngine, kind);
-    EXPECT_EQ(strName, kind ? c.name : "<untouched>");
     EXPECT_TRUE(TempFilesEntries().filter("temp", Qt::CaseInsensitive).isEmpty());
   }
 }

@@ -84,6 +84,7 @@ TEST(ConsistRefusals, EveryCaseShowsItsMessageAndLeavesTheDocument) {
       const ConsistOutcome outcome =
           RunConsistCommand(kCommands.at(command), text, selection, stock, draw, dialogs);
       EXPECT_FALSE(outcome.consistsChanged);
+      EXPECT_NE(outcome.ended, Outcome::Kind::kDone);
       EXPECT_TRUE(text == before) << "the document changed";
       EXPECT_EQ(dialogs.shown.size(), 1u);
       if (dialogs.shown.empty()) continue;

@@ -139,7 +139,7 @@ const Obstacle kNoUuid = [](T& t) {
 };
 
 constexpr bool kSave = false, kClone = true;
-constexpr CommandOutcome kFailed = CommandOutcome::kFailed, kStopped = CommandOutcome::kStopped;
+constexpr CommandOutcome kFailed = CommandOutcome::kFailed, kStopped = CommandOutcome::kRefused;
 constexpr const char* kUnchanged = "no scenario file was changed";
 constexpr const char* kPutBack = "the scenario files were put back as they were";
 constexpr const char* kRefused = "The cloned Scenario was not created: ";
