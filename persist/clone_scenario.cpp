@@ -95,16 +95,8 @@ CloneResult CloneScenario(const SaveContext& context, ScenarioSession& session,
   Result<std::string> newEntry = MakeNewEntry(session, request.boxes, identifier);
   if (!newEntry) return Refuse(dialogs, newEntry.error());
 
-  // The index as it is now, not as it was read: another copy may have saved meanwhile.
-  const Result<CurrentIndex> current =
-      ReadCurrentIndex(Converter(context.programFolder, context.rsPath), session);
-  if (!current) {
-    dialogs.ShowMessage(
-        SaveFailureMessage(DescribeFailure(
-            {"reading the route's Scenarios.bin again", current.error()}, kNothingChanged)),
-        MessageIcon::Exclamation);
-    return {CommandOutcome::kFailed, {}};
-  }
+  const std::optional<CurrentIndex> current = ReadIndexBeforeWriting(context, session, dialogs);
+  if (!current) return {CommandOutcome::kFailed, {}};
   if (!current->refusal.empty()) return Refuse(dialogs, current->refusal);
   const std::string indexText = current->head + session.scenarioEntry + *newEntry + current->tail;
   SaveTransaction transaction(context);

@@ -1,6 +1,8 @@
 #include "persist/current_index.h"
 
 #include "bridge/paths.h"
+#include "persist/save_messages.h"
+#include "persist/save_transaction.h"
 #include "scenario/index_cut.h"
 
 namespace fennick {
@@ -29,6 +31,20 @@ Result<CurrentIndex> ReadCurrentIndex(const Converter& converter, const Scenario
                             "it as it is now"};
   }
   return CurrentIndex{std::move(cut->head), std::move(cut->tail), {}};
+}
+
+std::optional<CurrentIndex> ReadIndexBeforeWriting(const SaveContext& context,
+                                                   const ScenarioSession& session,
+                                                   Dialogs& dialogs) {
+  // The index as it is now, not as it was read: another copy may have saved meanwhile.
+  Result<CurrentIndex> current =
+      ReadCurrentIndex(Converter(context.programFolder, context.rsPath), session);
+  if (current) return std::move(*current);
+  dialogs.ShowMessage(
+      SaveFailureMessage(DescribeFailure(
+          {"reading the route's Scenarios.bin again", current.error()}, kNothingChanged)),
+      MessageIcon::Exclamation);
+  return std::nullopt;
 }
 
 }  // namespace fennick

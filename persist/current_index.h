@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "app/dialogs.h"
+#include "persist/save_context.h"
 
 #include "bridge/converter.h"
 #include "scenario/editor_session.h"
@@ -18,5 +22,11 @@ struct CurrentIndex {
 
 // Converts the route's Scenarios.bin again. The error is a conversion that failed.
 Result<CurrentIndex> ReadCurrentIndex(const Converter& converter, const ScenarioSession& session);
+
+// The same for a save or a clone about to write: a failed conversion is reported as the save's
+// failure, with nothing changed, and gives nothing.
+std::optional<CurrentIndex> ReadIndexBeforeWriting(const SaveContext& context,
+                                                   const ScenarioSession& session,
+                                                   Dialogs& dialogs);
 
 }  // namespace fennick

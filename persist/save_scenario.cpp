@@ -69,16 +69,8 @@ CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session
     return CommandOutcome::kFailed;
   }
 
-  // The index as it is now, not as it was read: another copy may have saved meanwhile.
-  const Result<CurrentIndex> current =
-      ReadCurrentIndex(Converter(context.programFolder, context.rsPath), session);
-  if (!current) {
-    dialogs.ShowMessage(
-        SaveFailureMessage(DescribeFailure(
-            {"reading the route's Scenarios.bin again", current.error()}, kNothingChanged)),
-        MessageIcon::Exclamation);
-    return CommandOutcome::kFailed;
-  }
+  const std::optional<CurrentIndex> current = ReadIndexBeforeWriting(context, session, dialogs);
+  if (!current) return CommandOutcome::kFailed;
   if (!current->refusal.empty()) {
     dialogs.ShowMessage(kNotSavedLead + current->refusal + ".", MessageIcon::Exclamation);
     return CommandOutcome::kRefused;
