@@ -12,6 +12,7 @@
 #include "bridge/process_runner.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/tool_paths.h"
 #include "ui/busy_guard.h"
 #include "ui/folder_picker.h"
 #include "ui/startup_window.h"
@@ -166,7 +167,9 @@ TEST(BusyGuardTest, WhileAConverterRunsClicksAreSwallowedAndTheBusyPointerShows)
         QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     QTest::mouseClick(&button, Qt::LeftButton);
   });
-  const RunOutcome outcome = RunAndWait(Launch{"/bin/sh", {"-c", "sleep 0.3"}, {}, {}});
+  // The click is posted before the child starts, so the wait delivers it before it can learn
+  // that the child has ended, however quickly it does.
+  const RunOutcome outcome = RunAndWait(Launch{test::SerzStandIn(), {}, {}, {}});
   EXPECT_TRUE(outcome.started);
   EXPECT_TRUE(sawBusy);
   EXPECT_EQ(clicks, 0) << "a click during the wait must not run a command";
