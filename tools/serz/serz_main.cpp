@@ -12,7 +12,6 @@
 #include "tools/serz_format/file_bytes.h"
 
 #ifdef _WIN32
-#define NOMINMAX
 #include <windows.h>
 #endif
 
