@@ -6,7 +6,7 @@ packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl1-me
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick)
 if [ "${1:-}" = --windows ]; then
   packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools googletest
-             wine wine64 xz-utils zip)
+             wine wine64 fonts-wine xz-utils zip)
 fi
 missing=()
 for p in "${packages[@]}"; do
