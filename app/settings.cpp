@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 #include <vector>
 
@@ -48,6 +49,19 @@ bool ReadFlag(const QString& item) {
   return isNumber && value != 0;
 }
 
+// This program writes UTF-8; the older one wrote the ANSI code page. Bytes that are not valid
+// UTF-8 come from such a file (Latin-1 stands in for the code page where there is none).
+QString DecodeSettings(const QByteArray& content) {
+  QStringDecoder utf8(QStringConverter::Utf8);
+  const QString text = utf8(content);
+  if (!utf8.hasError()) return text;
+#ifdef Q_OS_WIN
+  return QString::fromLocal8Bit(content);
+#else
+  return QString::fromLatin1(content);
+#endif
+}
+
 QString Quoted(const QString& value) {
   const bool needsQuotes =
       value.contains(',') || value.contains('"') || value.startsWith(' ') || value.startsWith('\t');
@@ -57,7 +71,7 @@ QString Quoted(const QString& value) {
 }  // namespace
 
 void ParseSettings(const QByteArray& content, Settings& settings) {
-  const std::vector<QString> items = ReadItems(QString::fromUtf8(content));
+  const std::vector<QString> items = ReadItems(DecodeSettings(content));
   if (items.size() > 0) settings.rsPath = items[0];
   if (items.size() > 1) settings.contributeMark = items[1];
   if (items.size() > 2) settings.lastStockFolder = items[2];

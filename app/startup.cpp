@@ -8,13 +8,23 @@
 namespace fennick {
 
 QString ReadInstallationFromRegistry() {
+  return ReadInstallationFromKey(kRegistryKey);
+}
+
+QString ReadInstallationFromKey(const QString& key) {
 #ifdef Q_OS_WIN
-  QSettings key(kRegistryKey, QSettings::NativeFormat);
-  const QVariant value = key.value(QStringLiteral("Default"));
-  return value.typeId() == QMetaType::QString ? value.toString() : QString();
+  // The simulator is a 32-bit program, so its installer wrote the 32-bit view (WOW6432Node on
+  // a 64-bit system); the 64-bit view is the fallback.
+  for (const QSettings::Format view : {QSettings::Registry32Format, QSettings::Registry64Format}) {
+    const QVariant value = QSettings(key, view).value(QStringLiteral("Default"));
+    if (value.typeId() == QMetaType::QString && !value.toString().isEmpty()) {
+      return value.toString();
+    }
+  }
 #else
-  return {};
+  Q_UNUSED(key);
 #endif
+  return {};
 }
 
 void LocateSimulator(const AppPaths& paths, Settings& settings, const LocationSources& sources) {

@@ -16,6 +16,8 @@ inline const QString kRegistryKey =
 
 // The default (unnamed) value of the simulator's registry key; empty where there is none.
 QString ReadInstallationFromRegistry();
+// The same for any key: its 32-bit view first, then its 64-bit view.
+QString ReadInstallationFromKey(const QString& key);
 
 // Settles the simulator folder: the settings file, then the registry, then the folder picker
 // (which sets the path and writes the settings itself when the person confirms).

@@ -1,6 +1,8 @@
 #include "bridge/identifier.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace fennick {
@@ -35,20 +37,31 @@ IdentifierText NewIdentifierText() {
 }
 
 QString HexToDecimalText(const QString& hexText) {
-  unsigned __int128 value = 0;
   constexpr int kMaxDigits = 32;
   if (hexText.size() > kMaxDigits) return {};
+  // 128 bits as four 32-bit limbs, most significant first: no compiler-specific wide type.
+  std::array<std::uint32_t, 4> limbs{};
   for (QChar ch : hexText) {
     const int digit = QStringLiteral("0123456789abcdef").indexOf(ch.toLower());
     if (digit < 0) return {};
-    value = value * 16 + static_cast<unsigned>(digit);
+    std::uint32_t carry = static_cast<std::uint32_t>(digit);
+    for (auto limb = limbs.rbegin(); limb != limbs.rend(); ++limb) {
+      const std::uint64_t shifted = (std::uint64_t{*limb} << 4) | carry;
+      *limb = static_cast<std::uint32_t>(shifted);
+      carry = static_cast<std::uint32_t>(shifted >> 32);
+    }
   }
-  if (value == 0) return QStringLiteral("0");
   std::string digits;
-  while (value > 0) {
-    digits.push_back(static_cast<char>('0' + static_cast<int>(value % 10)));
-    value /= 10;
-  }
+  do {
+    // Long division by ten, limb by limb; the remainder is the next digit from the right.
+    std::uint64_t remainder = 0;
+    for (std::uint32_t& limb : limbs) {
+      const std::uint64_t part = (remainder << 32) | limb;
+      limb = static_cast<std::uint32_t>(part / 10);
+      remainder = part % 10;
+    }
+    digits.push_back(static_cast<char>('0' + remainder));
+  } while (std::any_of(limbs.begin(), limbs.end(), [](std::uint32_t limb) { return limb != 0; }));
   std::reverse(digits.begin(), digits.end());
   return QString::fromStdString(digits);
 }

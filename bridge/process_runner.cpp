@@ -196,7 +196,7 @@ bool IsWindowsExecutable(const QString& nativePath) {
 }
 
 Launch LaunchFor(const QString& nativeExecutable, const QStringList& arguments,
-                 QString* errorText) {
+                 [[maybe_unused]] QString* errorText) {
   Launch launch;
 #ifndef Q_OS_WIN
   if (IsWindowsExecutable(nativeExecutable)) {

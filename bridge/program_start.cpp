@@ -18,6 +18,8 @@ Status StartProgram(const QString& programPath, const QStringList& arguments) {
   Launch launch = LaunchFor(native, arguments, &why);
   if (launch.program.isEmpty())
     return Error{("Could not start " + shown + " (" + why + ")").toStdString()};
+  // The simulator finds its own files from its folder, as when started from its shortcut.
+  launch.workingFolder = QFileInfo(native).absolutePath();
   if (!StartDetached(launch, &why)) {
     return Error{("Could not start " + shown + " (" + why + ")").toStdString()};
   }

@@ -6,6 +6,12 @@
 #include "cli/cli_context.h"
 #include "cli/help.h"
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
 namespace fennick::cli {
 
 int UsageError(std::ostream& err, const std::string& problem) {
@@ -69,7 +75,21 @@ int Main(const QStringList& argv) {
 }  // namespace fennick::cli
 
 int main(int argc, char** argv) {
+#ifdef Q_OS_WIN
+  // The same bytes as on other systems (LF line ends, UTF-8 text), and a console that shows
+  // them as UTF-8 while the program runs.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  const UINT consoleCodePage = GetConsoleOutputCP();
+  SetConsoleOutputCP(CP_UTF8);
+#endif
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("RS_Fennick"));
-  return fennick::cli::Main(QCoreApplication::arguments());
+  const int status = fennick::cli::Main(QCoreApplication::arguments());
+#ifdef Q_OS_WIN
+  std::cout.flush();
+  std::cerr.flush();
+  SetConsoleOutputCP(consoleCodePage);
+#endif
+  return status;
 }

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the demo need on Debian 12.
+# Installs what the build, the tests and the demo need on Debian 12; with --windows also what
+# the Windows cross-build and its tests under wine need.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales)
+if [ "${1:-}" = --windows ]; then
+  packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools googletest
+             wine wine64 fonts-wine xz-utils zip)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

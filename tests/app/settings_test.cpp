@@ -43,6 +43,15 @@ INSTANTIATE_TEST_SUITE_P(
                  "\"C:\\Rail,Sim\"\r\n\r\n\"D:\\a, b\"\r\nTrue\r\n",
                  {"C:\\Rail,Sim", "", "D:\\a, b", true}},
         ReadCase{"flag_any_case", "\r\n\r\n\r\ntrue\r\n", {"", "", "", true}},
+        ReadCase{"utf8",
+                 "D:\\Jeux\\Gare d'\xC3\x89t\xC3\xA9\r\n",
+                 {"D:\\Jeux\\Gare d'Été", "", "", false}},
+        // Written by the older program in the ANSI code page (Windows-1252 here).
+        ReadCase{"ansi", "D:\\Jeux\\Gare d'\xC9t\xE9\r\n", {"D:\\Jeux\\Gare d'Été", "", "", false}},
+        ReadCase{"utf8_byte_order_mark",
+                 "\xEF\xBB\xBF"
+                 "C:\\Sim\r\n",
+                 {"C:\\Sim", "", "", false}},
         ReadCase{"empty_file", "", {"", "", "", false}}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -2,7 +2,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QUuid>
 
 #include "app/startup.h"
 #include "app/version.h"
@@ -172,7 +174,50 @@ TEST(AppPathsTest, ProgramFolderThatCannotBeWrittenFallsBackToThePersonsOwnFolde
   EXPECT_NE(fallback.ProgramFolder(), notAFolder);
   EXPECT_TRUE(FolderIsWritable(fallback.ProgramFolder()));
   EXPECT_TRUE(fallback.IniPath().endsWith("Fennick.ini"));
+#ifdef Q_OS_WIN
+  // On Windows that is the person's roaming application data folder.
+  const QString appData = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+  ASSERT_FALSE(appData.isEmpty());
+  EXPECT_TRUE(
+      QDir::fromNativeSeparators(fallback.ProgramFolder()).startsWith(appData, Qt::CaseInsensitive))
+      << fallback.ProgramFolder().toStdString();
+#endif
 }
+
+#ifdef Q_OS_WIN
+TEST(Registry, ThirtyTwoBitViewFirstThenSixtyFourBit) {
+  // A throwaway key beside the simulator's, never the simulator's own.
+  const QString parent = QStringLiteral("HKEY_LOCAL_MACHINE\\Software");
+  const QString name = "RS_Fennick test " + QUuid::createUuid().toString(QUuid::WithoutBraces);
+  struct Case {
+    const char* name;
+    QVariant in32, in64;
+    QString expected;
+  };
+  const Case cases[] = {
+      {"both views: the simulator's 32-bit one wins", "C:\\Sim32", "D:\\Sim64", "C:\\Sim32"},
+      {"only the 32-bit view", "C:\\Sim32", {}, "C:\\Sim32"},
+      {"only the 64-bit view", {}, "D:\\Sim64", "D:\\Sim64"},
+      {"a number is no folder", 7, "D:\\Sim64", "D:\\Sim64"},
+      {"neither view", {}, {}, ""},
+  };
+  const auto views = {std::pair{QSettings::Registry32Format, &Case::in32},
+                      std::pair{QSettings::Registry64Format, &Case::in64}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const auto& [view, value] : views) {
+      if (!(c.*value).isValid()) continue;
+      QSettings key(parent + '\\' + name, view);
+      key.setValue("Default", c.*value);
+      key.sync();
+      if (key.status() != QSettings::NoError) GTEST_SKIP() << "HKLM cannot be written here";
+    }
+    EXPECT_EQ(ReadInstallationFromKey(parent + '\\' + name), c.expected);
+    for (const auto& [view, value] : views) QSettings(parent, view).remove(name);
+  }
+  EXPECT_FALSE(QSettings(parent, QSettings::Registry32Format).childGroups().contains(name));
+}
+#endif
 
 }  // namespace
 }  // namespace fennick

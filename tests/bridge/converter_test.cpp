@@ -72,14 +72,24 @@ TEST_F(ConverterTest, RoundTripThroughTheConverterIsByteExact) {
 
 TEST_F(ConverterTest, PassesBothPathsWholeWithTheXmlPrefix) {
   const QString bin = MakeBin("<a/>");
+  const QString commands = dir.filePath("commands.log");
+  qputenv("FENNICK_SERZ_COMMAND_LOG", commands.toLocal8Bit());
   ASSERT_TRUE(converter().BinToXml(bin, "Scenarios.xml").ok());
+  qunsetenv("FENNICK_SERZ_COMMAND_LOG");
   const QList<QByteArray> lines = ReadFileBytes(log).split('\n');
   ASSERT_GE(lines.size(), 1);
   const QList<QByteArray> args = lines[0].split('\t');
   ASSERT_EQ(args.size(), 2) << lines[0].toStdString();
-  EXPECT_EQ(QString::fromLocal8Bit(args[0]), QDir(docs).filePath("Scenarios.bin"));
-  EXPECT_EQ(QString::fromLocal8Bit(args[1]), "xml:" + Scratch("Scenarios.xml"));
+  const QString in = QDir::toNativeSeparators(QDir(docs).filePath("Scenarios.bin"));
+  const QString out = QDir::toNativeSeparators(Scratch("Scenarios.xml"));
+  EXPECT_EQ(QString::fromLocal8Bit(args[0]), in);
+  EXPECT_EQ(QString::fromLocal8Bit(args[1]), "xml:" + out);
   EXPECT_TRUE(Scratch("Scenarios.xml").startsWith(program + "/TempFiles/"));
+#ifdef Q_OS_WIN
+  // The converter's own form, "in" xml:"out", not a quoting of two arguments.
+  const QString line = QString::fromUtf8(ReadFileBytes(commands)).trimmed();
+  EXPECT_TRUE(line.endsWith(" \"" + in + "\" xml:\"" + out + '"')) << line.toStdString();
+#endif
 }
 
 TEST_F(ConverterTest, FailedRunsAreErrorsWithWhatTheConverterSaid) {

@@ -52,6 +52,9 @@ TEST(HexToDecimalText, DigitsOfEitherCase) {
       {"-1", ""},
       {"FFFFFFFFFFFFFFFF", "18446744073709551615"},
       {"FFFFFFFFFFFFFFFFFFFFFFFF", "79228162514264337593543950335"},  // 96 bits
+      {"10000000000000000", "18446744073709551616"},                  // carry past 64 bits
+      {"FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF", "340282366920938463463374607431768211455"},
+      {"100000000000000000000000000000000", ""},  // more than 128 bits
   };
   for (const auto& [hex, decimal] : cases) EXPECT_EQ(HexToDecimalText(hex), decimal) << hex;
 }

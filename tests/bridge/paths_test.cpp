@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "bridge/paths.h"
@@ -12,6 +13,8 @@ TEST(JoinPath, OneBackslashBetweenParts) {
   EXPECT_EQ(JoinPath("C:\\Sim", "Content\\Routes.xml"), "C:\\Sim\\Content\\Routes.xml");
   EXPECT_EQ(JoinPath("C:\\Sim\\", "\\Content"), "C:\\Sim\\Content");
   EXPECT_EQ(JoinPath("/home/p/Sim", "content\\Routes"), "/home/p/Sim\\content\\Routes");
+  EXPECT_EQ(JoinPath("D:\\", "RailSim.exe"), "D:\\RailSim.exe");  // a drive's root
+  EXPECT_EQ(JoinPath("\\\\server\\games\\Sim", "serz.exe"), "\\\\server\\games\\Sim\\serz.exe");
 }
 
 TEST(LastPathElement, EitherSeparator) {
@@ -20,7 +23,20 @@ TEST(LastPathElement, EitherSeparator) {
   EXPECT_EQ(LastPathElement("plain"), "plain");
 }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+TEST(NativePath, WindowsKeepsDrivesAndServersAndMakesSeparatorsNative) {
+  EXPECT_EQ(NativePath("C:/Sim\\content/Routes"), "C:\\Sim\\content\\Routes");
+  EXPECT_EQ(NativePath("D:\\"), "D:\\");
+  EXPECT_EQ(NativePath("//server/games/Sim\\serz.exe"), "\\\\server\\games\\Sim\\serz.exe");
+  // A file reached by its drive-letter path with either separator.
+  QTemporaryDir dir;
+  QFile file(dir.filePath("Scenarios.bin"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  EXPECT_TRUE(
+      QFileInfo::exists(NativePath(QDir::toNativeSeparators(dir.path()) + "/scenarios.BIN")));
+}
+#else
 TEST(NativePath, ResolvesEveryExistingComponentWithoutRegardToCase) {
   QTemporaryDir dir;
   ASSERT_TRUE(QDir().mkpath(dir.filePath("Content/Routes/AbC-1/Scenarios")));

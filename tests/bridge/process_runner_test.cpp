@@ -1,6 +1,8 @@
+#include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -22,11 +24,13 @@
 namespace fennick {
 namespace {
 
+#ifndef Q_OS_WIN
 // A folder on the search path for this test only.
 class SearchPath {
  public:
   explicit SearchPath(const QString& folder) : saved_(qgetenv("PATH")) {
-    qputenv("PATH", (folder + ":" + QString::fromLocal8Bit(saved_)).toLocal8Bit());
+    qputenv("PATH",
+            (folder + QDir::listSeparator() + QString::fromLocal8Bit(saved_)).toLocal8Bit());
   }
   ~SearchPath() { qputenv("PATH", saved_); }
 
@@ -34,19 +38,27 @@ class SearchPath {
   QByteArray saved_;
 };
 
-bool MakeScript(const QString& path, const QByteArray& body) {
-  return test::WriteFileBytes(path, "#!/bin/sh\n" + body) &&
+// Only looked up, never run.
+bool MakeExecutable(const QString& path, const QByteArray& bytes) {
+  return test::WriteFileBytes(path, bytes) &&
          QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
 }
+#endif
 
-TEST(LaunchFor, WindowsProgramsGoThroughWineWhenItIsThere) {
+TEST(LaunchFor, WindowsProgramsGoThroughWineWhereTheyAreNotNative) {
   QTemporaryDir dir;
   const QString exe = dir.filePath("serz.exe");
   ASSERT_TRUE(test::WriteFileBytes(exe, "MZ\x90\x00 a Windows program"));
-  const QString native = dir.filePath("native.exe");
-  ASSERT_TRUE(MakeScript(native, "exit 0\n"));
-
   QString why;
+#ifdef Q_OS_WIN
+  const Launch direct = LaunchFor(exe, {"in", "xml:out"}, &why);
+  EXPECT_EQ(direct.program, exe);
+  EXPECT_EQ(direct.arguments, QStringList({"in", "xml:out"}));
+#else
+  const QString native = dir.filePath("native.exe");
+  ASSERT_TRUE(MakeExecutable(native,
+                             "\x7F"
+                             "ELF"));
   {
     SearchPath empty(dir.filePath("no-wine-here"));
     qputenv("PATH", dir.filePath("no-wine-here").toLocal8Bit());
@@ -56,7 +68,9 @@ TEST(LaunchFor, WindowsProgramsGoThroughWineWhenItIsThere) {
   }
   const QString bin = dir.filePath("bin");
   QDir().mkpath(bin);
-  ASSERT_TRUE(MakeScript(bin + "/wine", "exit 0\n"));
+  ASSERT_TRUE(MakeExecutable(bin + "/wine",
+                             "\x7F"
+                             "ELF"));
   SearchPath withWine(bin);
   const Launch throughWine = LaunchFor(exe, {"in", "xml:out"}, &why);
   EXPECT_EQ(throughWine.program, bin + "/wine");
@@ -64,15 +78,15 @@ TEST(LaunchFor, WindowsProgramsGoThroughWineWhenItIsThere) {
   const Launch direct = LaunchFor(native, {"a"}, &why);
   EXPECT_EQ(direct.program, native);
   EXPECT_EQ(direct.arguments, QStringList({"a"}));
+#endif
 }
 
 TEST(RunAndWait, ReportsExitStatusAndAFailedStart) {
   QTemporaryDir dir;
-  const QString script = dir.filePath("exits.sh");
-  ASSERT_TRUE(MakeScript(script, "exit 259\n"));  // the code that once meant "still running"
-  const RunOutcome ended = RunAndWait(Launch{script, {}, {}, {}});
+  // The stand-in converter refuses an empty command line with status 2.
+  const RunOutcome ended = RunAndWait(Launch{test::SerzStandIn(), {}, {}, {}});
   EXPECT_TRUE(ended.started);
-  EXPECT_EQ(ended.exitCode, 259 & 0xFF);
+  EXPECT_EQ(ended.exitCode, 2);
   const RunOutcome missing = RunAndWait(Launch{dir.filePath("none"), {}, {}, {}});
   EXPECT_FALSE(missing.started);
   EXPECT_FALSE(missing.errorText.isEmpty());
@@ -125,15 +139,26 @@ TEST(RunAndWait, ACancelledRunEndsItsChild) {
   qunsetenv("FENNICK_SERZ_FAIL");
 }
 
-TEST(StartProgram, MissingOrUnstartableProgramsAreReported) {
+TEST(StartProgram, StartsInTheProgramsFolderOrSaysWhyNot) {
   // Kept to the end of the run: the started program may still be reading itself.
   static QTemporaryDir dir;
-  const auto missing = StartProgram(dir.path() + "\\RailSim.exe");
+  const QString sim = dir.filePath("Rail Simulator");
+  ASSERT_TRUE(QDir().mkpath(sim));
+  const auto missing = StartProgram(sim + "\\RailSim.exe");
   ASSERT_FALSE(missing.ok());
   EXPECT_NE(missing.error().find("RailSim.exe"), std::string::npos);
-  const QString script = dir.filePath("RailSim.exe");
-  ASSERT_TRUE(MakeScript(script, "exit 0\n"));
-  EXPECT_TRUE(StartProgram(dir.path() + "\\railsim.EXE").ok());
+
+  ASSERT_TRUE(QFile::copy(test::RailSimStandIn(), sim + "/RailSim.exe"));
+  QFile::setPermissions(sim + "/RailSim.exe", QFile::permissions(test::RailSimStandIn()));
+  ASSERT_TRUE(StartProgram(sim + "\\railsim.EXE", {"-LogMate"}).ok());
+  // The stand-in writes: its name, its current folder, its arguments.
+  const QString log = sim + "/launches.log";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return test::ReadFileBytes(log).endsWith('\n'); }, 20000));
+  const QStringList fields = QString::fromUtf8(test::ReadFileBytes(log)).chopped(1).split('\t');
+  ASSERT_EQ(fields.size(), 3) << log.toStdString();
+  EXPECT_EQ(fields[0], "RailSim.exe");
+  EXPECT_EQ(QFileInfo(fields[1]).canonicalFilePath(), QFileInfo(sim).canonicalFilePath());
+  EXPECT_EQ(fields[2], "-LogMate");
 }
 
 }  // namespace

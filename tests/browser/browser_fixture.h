@@ -46,9 +46,15 @@ class BrowserFixture : public ::testing::Test {
   }
   void TearDown() override { qunsetenv("FENNICK_SERZ_FAIL"); }
 
-  // Below the installation, "/" separated.
+  // Below the installation, "/" separated. Where case does not tell names apart (Windows), in
+  // the program's own spelling "content", as its messages name the folder.
   QString RoutePath(const QString& route, const QString& relative = {}) const {
-    return install.Path("Content/Routes/" + route + (relative.isEmpty() ? "" : "/" + relative));
+#ifdef Q_OS_WIN
+    const QString content = QStringLiteral("content");
+#else
+    const QString content = QStringLiteral("Content");
+#endif
+    return install.Path(content + "/Routes/" + route + (relative.isEmpty() ? "" : "/" + relative));
   }
   QString MorningCoal(const QString& file = {}) const {
     return RoutePath(kSevernVale, "Scenarios/" + kMorningCoal + (file.isEmpty() ? "" : "/" + file));

@@ -1,12 +1,16 @@
 #include "tests/support/cli_runner.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace fennick::test {
 
+// The copy keeps the built name: Windows starts only a file ending in .exe.
 CliRunner::CliRunner(const QString& programFolder, const QString& rsPath)
-    : cli_(programFolder + "/rs_fennick_cli"), programFolder_(programFolder), rsPath_(rsPath) {
+    : cli_(programFolder + '/' + QFileInfo(QStringLiteral(FENNICK_CLI)).fileName()),
+      programFolder_(programFolder),
+      rsPath_(rsPath) {
   const QString built = QStringLiteral(FENNICK_CLI);
   QFile::remove(cli_);
   ok_ = QFile::copy(built, cli_) && QFile::setPermissions(cli_, QFile::permissions(built));

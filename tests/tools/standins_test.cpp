@@ -184,9 +184,11 @@ TEST(LaunchStandIn, RecordsNameFolderAndArgumentsOfEveryStartBesideItself) {
     const auto environment = QProcessEnvironment::systemEnvironment();
     EXPECT_EQ(RunChild(simFolder + "/" + name, {"-LogMate"}, environment, elsewhere).exitCode, 0);
     EXPECT_EQ(RunChild(simFolder + "/" + name, {}, environment, simFolder).exitCode, 0);
-    const QString expected = name + ("\t" + QFileInfo(elsewhere).canonicalFilePath()) +
-                             "\t-LogMate\n" + name + "\t" +
-                             QFileInfo(simFolder).canonicalFilePath() + "\t\n";
+    const auto shown = [](const QString& folder) {
+      return QDir::toNativeSeparators(QFileInfo(folder).canonicalFilePath());
+    };
+    const QString expected =
+        name + ("\t" + shown(elsewhere)) + "\t-LogMate\n" + name + "\t" + shown(simFolder) + "\t\n";
     EXPECT_EQ(ReadWholeFile(simFolder + "/launches.log"), expected.toUtf8());
     EXPECT_FALSE(QFile::exists(elsewhere + "/launches.log"));
   }

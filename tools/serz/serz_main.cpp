@@ -23,6 +23,10 @@
 #include "tools/serz_format/binary_form.h"
 #include "tools/serz_format/file_bytes.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr int kBadArguments = 2;
@@ -65,6 +69,24 @@ bool HoldAfterWriting(const std::string& holdPath, const std::string& outputPath
   return true;
 }
 
+// The command line as the process received it. On Windows that is one text whose quoting the
+// arguments no longer show; elsewhere the arguments joined by blanks stand in for it.
+std::string WholeCommandLine(const std::vector<std::string>& arguments) {
+#ifdef _WIN32
+  (void)arguments;
+  const wchar_t* line = GetCommandLineW();
+  const int size = WideCharToMultiByte(CP_UTF8, 0, line, -1, nullptr, 0, nullptr, nullptr);
+  std::string text(size > 0 ? size : 1, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line, -1, text.data(), size, nullptr, nullptr);
+  text.resize(text.size() - 1);
+  return text;
+#else
+  std::string text = "serz.exe";
+  for (const std::string& argument : arguments) text += ' ' + argument;
+  return text;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -74,6 +96,13 @@ int main(int argc, char* argv[]) {
   if (const char* logPath = std::getenv("FENNICK_SERZ_LOG"); logPath && *logPath) {
     if (!AppendLogLine(logPath, TabJoined(arguments))) {
       return Fail(kBadArguments, std::string("cannot append to FENNICK_SERZ_LOG file ") + logPath);
+    }
+  }
+
+  if (const char* logPath = std::getenv("FENNICK_SERZ_COMMAND_LOG"); logPath && *logPath) {
+    if (!AppendLogLine(logPath, WholeCommandLine(arguments))) {
+      return Fail(kBadArguments,
+                  std::string("cannot append to FENNICK_SERZ_COMMAND_LOG file ") + logPath);
     }
   }
 
