@@ -8,6 +8,7 @@
 
 #include "scenario/text_search.h"
 #include "scenario/vehicle_details.h"
+#include "scenario/xml_text.h"
 #include "ui/vehicle_details_window.h"
 
 namespace fennick::ui {
@@ -38,11 +39,6 @@ const CommandButton kButtons[] = {
     {"Command15_0", "Load Selected Wagon(s)", "", ConsistCommand::kLoad},
     {"Command15_1", "Unload Selected Wagon(s)", "", ConsistCommand::kUnload},
 };
-
-// The XML declaration decides how a document's texts are decoded.
-std::string DeclarationOf(std::string_view document) {
-  return std::string(document.substr(0, std::min<std::size_t>(document.find('>') + 1, 256)));
-}
 
 }  // namespace
 
@@ -96,13 +92,13 @@ std::optional<std::string> VehiclesFrame::ShowConsist(std::string_view document,
   vehicles_->clear();
   shown_.clear();
   consistRow_ = consistRow;
-  document_ = DeclarationOf(document);
+  encoding_ = DocumentEncoding(document);
   if (consistRow < 0) return std::nullopt;
   auto vehicles = VehiclesOfConsist(document, std::size_t(consistRow));
   if (!vehicles) return vehicles.error();
   shown_ = std::move(*vehicles);
   for (const VehicleFields& vehicle : shown_) {
-    vehicles_->addItem(QString::fromStdString(ShownText(vehicle.name, document_)));
+    vehicles_->addItem(QString::fromStdString(ShowText(vehicle.name, encoding_)));
   }
   if (shown_.empty()) vehicles_->addItem(kEmptyConsist);
   return std::nullopt;
@@ -146,7 +142,7 @@ void VehiclesFrame::ShowDetails(int vehicleRow) {
     return;
   }
   VehicleDetailsText text = DescribeVehicle(shown_[std::size_t(vehicleRow)]);
-  text.blueprint = ShownText(text.blueprint, document_);
+  text.blueprint = ShowText(text.blueprint, encoding_);
   if (!details_) details_ = new VehicleDetailsWindow(this);
   details_->Show(text);
 }

@@ -9,6 +9,7 @@
 
 #include "consist/consist_command.h"
 #include "scenario/editor_load.h"
+#include "scenario/text_codec.h"
 
 class QListWidget;
 
@@ -52,9 +53,9 @@ class VehiclesFrame : public QGroupBox {
   QListWidget* vehicles_ = nullptr;
   QPointer<VehicleDetailsWindow> details_;
   int consistRow_ = -1;
-  std::string document_;              // enough of the document to decode its texts: its declaration
-  std::vector<VehicleFields> shown_;  // the rows; empty for "Empty Consist"
-  std::vector<std::vector<std::string>> loadedNames_;  // each consist's vehicle names at load
+  TextEncoding encoding_ = TextEncoding::kWindows1252;  // how the document's texts decode
+  std::vector<VehicleFields> shown_;                    // the rows; empty for "Empty Consist"
+  std::vector<std::vector<std::string>> loadedNames_;   // each consist's vehicle names at load
 };
 
 }  // namespace fennick::ui
