@@ -5,8 +5,8 @@
 
 #include "bridge/file_utils.h"
 #include "bridge/paths.h"
+#include "browser/backup_target.h"
 #include "browser/display_text.h"
-#include "browser/simulator_folders.h"
 
 namespace fennick::browser {
 
@@ -35,6 +35,12 @@ bool Report(const QString& document, const std::vector<std::string>& failures, D
   return false;
 }
 
+bool Revert(const std::optional<BackupTarget>& target, Dialogs& dialogs) {
+  if (!target) return false;
+  return Report(JoinPath(target->folder, target->stem + ".bin"),
+                RestoreFirstBackup(target->folder, target->stem), dialogs);
+}
+
 }  // namespace
 
 std::vector<std::string> RestoreFirstBackup(const QString& folder, const QString& stem) {
@@ -56,25 +62,12 @@ std::vector<std::string> RestoreFirstBackup(const QString& folder, const QString
 
 bool RevertRoute(const QString& rsPath, const BrowserState& browser, std::optional<int> routeRow,
                  Dialogs& dialogs) {
-  if (!routeRow || *routeRow < 0 || *routeRow >= static_cast<int>(browser.routeIds.size())) {
-    return false;
-  }
-  const QString folder =
-      RouteFolderPath(rsPath, browser.routeIds[*routeRow], browser.routesEncoding);
-  return Report(JoinPath(folder, "Scenarios.bin"), RestoreFirstBackup(folder, "Scenarios"),
-                dialogs);
+  return Revert(RouteIndexTarget(rsPath, browser, routeRow), dialogs);
 }
 
 bool RevertScenario(const BrowserState& browser, const std::vector<int>& selectedRows,
                     Dialogs& dialogs) {
-  std::optional<int> row;
-  for (int selected : selectedRows) {
-    if (selected >= 0 && selected < static_cast<int>(browser.scenarioIds.size())) row = selected;
-  }
-  if (!row || browser.listedRouteFolder.isEmpty()) return false;
-  const QString folder = ScenarioFolderPath(browser.listedRouteFolder, browser.scenarioIds[*row],
-                                            browser.scenariosEncoding);
-  return Report(JoinPath(folder, "Scenario.bin"), RestoreFirstBackup(folder, "Scenario"), dialogs);
+  return Revert(ScenarioDocumentTarget(browser, selectedRows), dialogs);
 }
 
 }  // namespace fennick::browser

@@ -7,7 +7,7 @@ namespace fennick::cli {
 const std::vector<CliCommand>& Commands() {
   static const std::vector<CliCommand> commands = [] {
     std::vector<CliCommand> all;
-    for (auto group : {BrowserCommands, EditorCommands, StockCommands}) {
+    for (auto group : {BrowserCommands, BackupCommands, EditorCommands, StockCommands}) {
       for (const CliCommand& command : group()) all.push_back(command);
     }
     all.push_back({"help", "[COMMAND]", "the commands, or one command's arguments and options",

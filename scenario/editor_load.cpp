@@ -37,21 +37,29 @@ Result<std::vector<VehicleFields>> VehiclesOfConsist(std::string_view scenarioTe
   return ReadVehicles(ConsistListingText(scenarioText, ends, c));
 }
 
+Result<PropertyBoxes> ShownProperties(const EntryProperties& properties,
+                                      TextEncoding indexEncoding) {
+  PropertyBoxes boxes;
+  for (std::size_t i = 0; i < kEntryPropertyCount; ++i) {
+    boxes[i] = ShowText(properties.values[i], indexEncoding);
+  }
+  auto hhmm = StoredSecondsToBoxText(properties[EntryProperty::StartTime]);
+  if (!hhmm) return Error{"The scenario's start time cannot be read: " + hhmm.error()};
+  boxes[kBoxStartTime] = *hhmm;
+  return boxes;
+}
+
 Result<EditorView> LoadEditor(ScenarioSession& session) {
   auto properties = ReadEntryProperties(session.scenarioEntry);
   if (!properties)
     return Error{"The scenario's entry in Scenarios.bin cannot be read: " + properties.error()};
 
   EditorView view;
-  const std::string_view index = session.indexHead;  // the XML declaration stands at its start
-  const TextEncoding indexEncoding = DocumentEncoding(index);
-  for (std::size_t i = 0; i < kEntryPropertyCount; ++i) {
-    view.boxes[i] = ShowText(properties->values[i], indexEncoding);
-  }
+  // The index's XML declaration stands at the start of its head.
+  auto boxes = ShownProperties(*properties, DocumentEncoding(session.indexHead));
+  if (!boxes) return Error{boxes.error()};
+  view.boxes = std::move(*boxes);
   const std::string& stored = (*properties)[EntryProperty::StartTime];
-  auto hhmm = StoredSecondsToBoxText(stored);
-  if (!hhmm) return Error{"The scenario's start time cannot be read: " + hhmm.error()};
-  view.boxes[kBoxStartTime] = *hhmm;
   view.timetable = IsTimetableEntry(session.scenarioEntry);
 
   auto consists = ReadConsists(session.scenarioText);

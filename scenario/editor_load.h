@@ -6,6 +6,8 @@
 
 #include "scenario/editor_session.h"
 #include "scenario/result.h"
+#include "scenario/scenario_entry.h"
+#include "scenario/text_codec.h"
 #include "scenario/vehicle_listing.h"
 
 namespace fennick {
@@ -26,9 +28,14 @@ struct EditorView {
 };
 
 // The editor load: the twelve boxes from the index entry, the consists and their vehicles from
-// the document. Sets the session's loaded display name and start time and its type. Fails, naming what is missing, when the entry or the document does not hold
-// what the editor needs; the session is then left as it was.
+// the document. Sets the session's loaded display name and start time and its type. Fails, naming
+// what is missing, when the entry or the document does not hold what the editor needs; the session
+// is then left as it was.
 Result<EditorView> LoadEditor(ScenarioSession& session);
+
+// The twelve boxes' texts for an entry's properties: texts decoded, the start time as hhmm.
+Result<PropertyBoxes> ShownProperties(const EntryProperties& properties,
+                                      TextEncoding indexEncoding);
 
 // The consists of a document as they stand now (captions as shown).
 Result<std::vector<EditorConsist>> ReadConsists(std::string_view scenarioText);

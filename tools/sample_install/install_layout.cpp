@@ -1,10 +1,12 @@
 #include "tools/sample_install/install_layout.h"
 
+#include <chrono>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
 
 #include "tools/sample_install/route_documents.h"
+#include "tools/sample_install/sample_backups.h"
 #include "tools/sample_install/sample_catalogue.h"
 #include "tools/sample_install/scenario_document.h"
 #include "tools/sample_install/stock_documents.h"
@@ -123,6 +125,21 @@ void WriteRoutes(SampleWriter& out) {
   }
 }
 
+void WriteBackups(SampleWriter& out) {
+  for (const SampleBackup& backup : SampleBackups()) {
+    fs::path path = out.root() / kContent / kRoutes / backup.routeGuid;
+    if (!backup.scenarioGuid.empty()) path /= fs::path(kScenarios) / backup.scenarioGuid;
+    path /= backup.fileName;
+    if (backup.xml.empty()) {
+      out.Plain(path, backup.plainText);
+    } else {
+      out.Binary(path, backup.xml);
+    }
+    fs::last_write_time(path,
+                        fs::file_time_type::clock::now() - std::chrono::hours(24) * backup.daysAgo);
+  }
+}
+
 std::string CheckSource(const fs::path& path, const char* what) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return std::string(what) + " not found at " + path.string();
@@ -176,6 +193,7 @@ InstallReport LayOutSampleInstallation(const InstallRequest& request) {
     out.Executable(request.railSimEditor, "RailSimEditor.exe");
     WriteAssets(out);
     WriteRoutes(out);
+    WriteBackups(out);
     report.filesWritten = out.filesWritten();
   } catch (const std::exception& e) {
     report.error = e.what();
