@@ -68,7 +68,8 @@ Outcome RestoreBackup(const QString& folder, const QString& stem, const QString&
           Utf8(chosen->name + " could not be restored: ") + move.error() + ". No file was changed.",
           dialogs);
     }
-    if (!move->renamed()) {
+    // Nothing renamed with the document still there: every backup name is taken.
+    if (!move->renamed() && FileExists(move->document)) {
       return Refuse(Utf8(chosen->name + " was not restored: the current " + documentName +
                          " cannot be kept, because " + stem + ".bak and " + stem + ".bak1 to " +
                          stem + ".bak" + QString::number(kNumberedBackups) +

@@ -16,6 +16,7 @@
 #include "browser/saved_game_commands.h"
 #include "browser/scenario_catalogue.h"
 #include "browser/scenario_choice.h"
+#include "ui/backups_window.h"
 #include "ui/browser_column_list.h"
 
 namespace fennick::ui {
@@ -104,11 +105,14 @@ void RoutesWindow::BuildControls() {
   runRailSim_ = MakeButton("Command6", tr("Run RailSim Using Selected Save File"), central);
   runRailSimEditor_ = MakeButton("Command8", tr("RunRailSim Editor using this Save File"), central);
   exit_ = MakeButton("Command9", tr("Exit"), central);
+  routeBackups_ = MakeButton("cmdRouteBackups", tr("Backups of selected Route..."), central);
+  scenarioBackups_ =
+      MakeButton("cmdScenarioBackups", tr("Backups of selected Scenario..."), central);
   // One width for the command buttons, with room around the longest caption.
   int buttonWidth = 0;
-  const QList<QPushButton*> commands = {listScenarios_,  editScenarioButton_, revertRoute_,
-                                        revertScenario_, saveCurrentAs_,      overwriteCurrent_,
-                                        runRailSim_,     runRailSimEditor_};
+  const QList<QPushButton*> commands = {
+      listScenarios_,    editScenarioButton_, revertRoute_,      revertScenario_, saveCurrentAs_,
+      overwriteCurrent_, runRailSim_,         runRailSimEditor_, routeBackups_,   scenarioBackups_};
   for (QPushButton* button : commands) {
     buttonWidth = std::max(buttonWidth, button->sizeHint().width());
   }
@@ -118,9 +122,9 @@ void RoutesWindow::BuildControls() {
   grid->setHorizontalSpacing(12);
   grid->setVerticalSpacing(12);
   grid->addWidget(routes.block, 0, 0);
-  grid->addLayout(ButtonColumn({listScenarios_, revertRoute_}), 0, 1);
+  grid->addLayout(ButtonColumn({listScenarios_, revertRoute_, routeBackups_}), 0, 1);
   grid->addWidget(scenarios.block, 1, 0);
-  grid->addLayout(ButtonColumn({editScenarioButton_, revertScenario_}), 1, 1);
+  grid->addLayout(ButtonColumn({editScenarioButton_, revertScenario_, scenarioBackups_}), 1, 1);
   grid->addLayout(savedBlock, 2, 0);
   grid->addLayout(ButtonColumn({saveCurrentAs_, overwriteCurrent_, runRailSim_, runRailSimEditor_}),
                   2, 1);
@@ -154,6 +158,8 @@ void RoutesWindow::ConnectEvents() {
   connect(runRailSim_, &QPushButton::clicked, this, &RoutesWindow::RunRailSim);
   connect(runRailSimEditor_, &QPushButton::clicked, this, &RoutesWindow::RunRailSimEditor);
   connect(exit_, &QPushButton::clicked, this, &QWidget::close);
+  connect(routeBackups_, &QPushButton::clicked, this, &RoutesWindow::ShowRouteBackups);
+  connect(scenarioBackups_, &QPushButton::clicked, this, &RoutesWindow::ShowScenarioBackups);
 }
 
 void RoutesWindow::Load() {
@@ -213,6 +219,32 @@ void RoutesWindow::RevertScenario() {
   const std::vector<int> rows = SelectedScenarioRows();
   scenarioList_->clearSelection();
   browser::RevertScenario(browser_, rows, dialogs_);
+}
+
+void RoutesWindow::ShowRouteBackups() {
+  const std::optional<int> row = SelectedRouteRow();
+  const QString name = row ? routeList_->topLevelItem(*row)->text(0) : QString();
+  ShowBackups(browser::RouteIndexTarget(state_.settings.rsPath, browser_, row),
+              tr("The scenario index Scenarios.bin of the route %1 and its backups.").arg(name),
+              "You have not selected a Route?");
+}
+
+void RoutesWindow::ShowScenarioBackups() {
+  const std::vector<int> rows = SelectedScenarioRows();
+  const QString name = rows.empty() ? QString() : scenarioList_->topLevelItem(rows.back())->text(0);
+  ShowBackups(browser::ScenarioDocumentTarget(browser_, rows),
+              tr("The document Scenario.bin of the scenario %1 and its backups.").arg(name),
+              "You have not selected a Scenario?");
+}
+
+void RoutesWindow::ShowBackups(const std::optional<browser::BackupTarget>& target,
+                               const QString& caption, const std::string& noChoice) {
+  if (!target) {
+    dialogs_.ShowMessage(noChoice);
+    return;
+  }
+  auto* window = new BackupsWindow(state_, *target, caption, dialogs_, this);
+  window->open();
 }
 
 void RoutesWindow::SaveCurrentSaveAs() {

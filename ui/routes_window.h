@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "app/dialogs.h"
+#include "browser/backup_target.h"
 #include "browser/browser_state.h"
 #include "browser/list_row.h"
 #include "browser/saved_copies.h"
@@ -48,6 +49,10 @@ class RoutesWindow : public QMainWindow {
   void EditSelectedScenario();
   void RevertRoute();
   void RevertScenario();
+  void ShowRouteBackups();
+  void ShowScenarioBackups();
+  void ShowBackups(const std::optional<browser::BackupTarget>& target, const QString& caption,
+                   const std::string& noChoice);
   void SaveCurrentSaveAs();
   void OverwriteCurrentSave();
   void RunRailSim();
@@ -78,6 +83,8 @@ class RoutesWindow : public QMainWindow {
   QPushButton* editScenarioButton_ = nullptr;  // Command7
   QPushButton* runRailSimEditor_ = nullptr;    // Command8
   QPushButton* exit_ = nullptr;                // Command9
+  QPushButton* routeBackups_ = nullptr;        // cmdRouteBackups
+  QPushButton* scenarioBackups_ = nullptr;     // cmdScenarioBackups
 };
 
 }  // namespace fennick::ui

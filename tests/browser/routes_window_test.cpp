@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <memory>
 
 #include "tests/browser/browser_fixture.h"
@@ -228,6 +230,48 @@ TEST_F(RoutesWindowTest, SavedGameCommandsUseTheCopySelectedInTheScenarioFolder)
   Find("Command6")->click();
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(Started(true), "RailSim.exe");
+}
+
+}  // namespace
+}  // namespace fennick::ui
+
+namespace fennick::ui {
+namespace {
+
+// The backups window of Marsh Junction's Steam Gala Special, which the sample gives a history:
+// a restore through it lists the kept document, and the comparison marks the two differences.
+TEST_F(RoutesWindowTest, BackupsWindowRestoresAndCompares) {
+  Open();
+  Find("cmdScenarioBackups")->click();
+  EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"You have not selected a Scenario?"});
+  ClickRoute(test::kMarshJunction);
+  Click(Scenarios(), 0);
+  Find("cmdScenarioBackups")->click();
+  auto* backups = window->findChild<QDialog*>("frmBackups");
+  ASSERT_NE(backups, nullptr);
+  auto* list = backups->findChild<QTreeWidget*>("lstBackups");
+  ASSERT_EQ(list->topLevelItemCount(), 5);  // Scenario.bin, then .bak, .bak1, .bak2, .bak10
+  list->setCurrentItem(list->topLevelItem(3));
+  ASSERT_EQ(list->currentItem()->text(0), "Scenario.bak2");
+
+  dialogs.answers = {true};
+  backups->findChild<QPushButton*>("cmdRestoreBackup")->click();
+  const QString folder =
+      RoutePath(test::kMarshJunction, "Scenarios/6a2b4c75-8394-4fb6-92c7-3e45f6a7b8c9/");
+  EXPECT_EQ(ReadFileBytes(folder + "Scenario.bin"), ReadFileBytes(folder + "Scenario.bak2"));
+  ASSERT_EQ(list->topLevelItemCount(), 6);
+  EXPECT_EQ(list->topLevelItem(4)->text(0), "Scenario.bak3");
+
+  list->setCurrentItem(list->topLevelItem(1));  // Scenario.bak
+  backups->findChild<QPushButton*>("cmdCompareBackup")->click();
+  auto* comparison = backups->findChild<QDialog*>("frmCompareBackup");
+  ASSERT_NE(comparison, nullptr) << testing::PrintToString(dialogs.Messages());
+  auto* rows = comparison->findChild<QTreeWidget*>("lstComparison");
+  QStringList marked;
+  for (QTreeWidgetItemIterator it(rows); *it; ++it) {
+    if ((*it)->data(0, Qt::UserRole).toBool()) marked << (*it)->text(0);
+  }
+  EXPECT_EQ(marked, QStringList({"Duration", "Vehicle 3"}));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QDateTime>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -164,6 +165,37 @@ TEST_F(EditorCliTest, ClonePrintsTheNewFolderWhichTheRouteThenLists) {
   EXPECT_EQ(Show(kSevernVale, kMorningCoal)["displayName"].toString(), "Morning Coal Empties");
 }
 
+// The sample's Steam Gala Special has backups, and a file of the user's own beside them.
+TEST_F(EditorCliTest, BackupsListsOldestFirstAndARestoreIsListedAfterwards) {
+  const QStringList gala = {"c0e5a7d1-2b84-46f9-8e3a-91d6b7f2c530",
+                            "6a2b4c75-8394-4fb6-92c7-3e45f6a7b8c9"};
+  const auto names = [&] {
+    QStringList listed;
+    const CliRun run = cli.Run(QStringList{"backups"} + gala);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    for (const QString& line : QString::fromStdString(run.out).split('\n', Qt::SkipEmptyParts)) {
+      const QStringList fields = line.split('\t');
+      EXPECT_EQ(fields.size(), 3);
+      EXPECT_TRUE(QDateTime::fromString(fields.value(1), "yyyy-MM-dd HH:mm:ss").isValid())
+          << line.toStdString();
+      listed << fields[0];
+    }
+    return listed;
+  };
+  EXPECT_EQ(names(),
+            QStringList({"Scenario.bak", "Scenario.bak1", "Scenario.bak2", "Scenario.bak10"}));
+  EXPECT_EQ(
+      cli.Run(QStringList{"restore-backup"} + gala + QStringList{"Scenario.bak01"}, true).exitCode,
+      1);
+  EXPECT_EQ(cli.Run(QStringList{"restore-backup"} + gala + QStringList{"Scenario.bak1"}).exitCode,
+            1);  // the question answered "stop"
+  const CliRun restored =
+      cli.Run(QStringList{"restore-backup"} + gala + QStringList{"Scenario.bak1"}, true);
+  EXPECT_EQ(restored.exitCode, 0) << restored.err;
+  EXPECT_EQ(names(), QStringList({"Scenario.bak", "Scenario.bak1", "Scenario.bak2", "Scenario.bak3",
+                                  "Scenario.bak10"}));
+}
+
 TEST_F(EditorCliTest, UsageErrorsExitTwo) {
   const QStringList cases[] = {
       {"show", kSevernVale},
@@ -173,6 +205,8 @@ TEST_F(EditorCliTest, UsageErrorsExitTwo) {
       {"clone", kSevernVale, kMorningCoal},
       {"clone", kSevernVale, kMorningCoal, "--display-name", "X", "--swap", "0:0=0"},
       {"save", kSevernVale, kMorningCoal, "--duplicate", "zero"},
+      {"backups"},
+      {"restore-backup", kSevernVale},
   };
   for (const QStringList& arguments : cases) {
     const CliRun run = cli.Run(arguments);

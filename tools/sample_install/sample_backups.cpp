@@ -10,7 +10,7 @@ namespace fennick::sample {
 
 namespace {
 
-constexpr const char* kEveningCommuters = "1b7c9d20-3e4f-4a61-8d52-e9f0a1b2c3d4";
+constexpr const char* kSteamGala = "6a2b4c75-8394-4fb6-92c7-3e45f6a7b8c9";
 
 struct Found {
   const SampleRoute* route = nullptr;
@@ -29,15 +29,15 @@ Found FindScenario(const std::string& guid) {
 }  // namespace
 
 std::vector<SampleBackup> SampleBackups() {
-  const Found found = FindScenario(kEveningCommuters);
+  const Found found = FindScenario(kSteamGala);
   const std::string& route = found.route->guid;
   const SampleScenario& today = *found.scenario;
 
-  SampleScenario first = today;  // before the Class 450's middle car was swapped in
-  first.consists[0].vehicles[1] = {.stockKey = "kuju.mk2_tso", .number = "5201"};
-  SampleRoute firstIndex = *found.route;  // the scenario ran 60 minutes then
+  SampleScenario first = today;  // before the first-class coach was swapped in
+  first.consists[0].vehicles[2] = {.stockKey = "kuju.mk2_tso", .number = "5201"};
+  SampleRoute firstIndex = *found.route;  // the gala ran 75 minutes then
   for (SampleScenario& scenario : firstIndex.scenarios) {
-    if (scenario.guid == today.guid) scenario.durationMins = "60";
+    if (scenario.guid == today.guid) scenario.durationMins = "75";
   }
   SampleScenario longerLoose = today;
   longerLoose.consists[2].vehicles.push_back({.stockKey = "kuju.mk2_tso", .number = "5290"});

@@ -16,7 +16,7 @@ struct SampleBackup {
   int daysAgo = 0;
 };
 
-// Evening Commuters' history: its first backup differs from today's document in one vehicle
+// Steam Gala Special's history: its first backup differs from today's document in one vehicle
 // and, through the route's first index backup, in its duration; later backups .bak1, .bak2 and
 // .bak10, and a file of the user's own, Scenario.bak01, that is no backup.
 std::vector<SampleBackup> SampleBackups();
