@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "tools/sample_install/archived_stock.h"
 #include "tools/sample_install/route_documents.h"
 #include "tools/sample_install/sample_catalogue.h"
 #include "tools/sample_install/scenario_document.h"
@@ -176,7 +177,7 @@ InstallReport LayOutSampleInstallation(const InstallRequest& request) {
     out.Executable(request.railSimEditor, "RailSimEditor.exe");
     WriteAssets(out);
     WriteRoutes(out);
-    report.filesWritten = out.filesWritten();
+    report.filesWritten = out.filesWritten() + WriteStockArchives(request.outputFolder / kAssets);
   } catch (const std::exception& e) {
     report.error = e.what();
   }
