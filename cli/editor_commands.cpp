@@ -9,6 +9,7 @@
 #include "cli/consist_operations.h"
 #include "cli/edit_options.h"
 #include "cli/scenario_lookup.h"
+#include "consist/missing_stock.h"
 #include "persist/clone_scenario.h"
 #include "persist/save_scenario.h"
 #include "scenario/editor_load.h"
@@ -34,7 +35,7 @@ std::optional<OpenedScenario> Open(CliContext& context, browser::BrowserState& b
   return std::move(*opened);
 }
 
-QJsonObject ShowDocument(const OpenedScenario& opened) {
+QJsonObject ShowDocument(const OpenedScenario& opened, InstalledStock& stock, Dialogs& dialogs) {
   const EditorView& view = opened.view;
   const std::string& document = opened.session.scenarioText;
   QJsonObject json;
@@ -53,6 +54,7 @@ QJsonObject ShowDocument(const OpenedScenario& opened) {
           {"flipped", Text(ShownText(vehicle.flipped, document))},
           {"preloaded", Text(ShownText(vehicle.preloaded, document))},
           {"loadable", vehicle.loadable},
+          {"installed", stock.IsInstalled(vehicle, document, dialogs)},
       });
     }
     consists.append(QJsonObject{
@@ -67,8 +69,30 @@ int Show(CliContext& context, const QStringList& arguments) {
   browser::BrowserState browser;
   const auto opened = Open(context, browser, arguments[0], arguments[1]);
   if (!opened) return kExitFailed;
-  context.out << QJsonDocument(ShowDocument(*opened)).toJson(QJsonDocument::Indented).toStdString();
+  InstalledStock stock(context.state.settings.rsPath);
+  context.out << QJsonDocument(ShowDocument(*opened, stock, context.dialogs))
+                     .toJson(QJsonDocument::Indented)
+                     .toStdString();
   return kExitDone;
+}
+
+// check ROUTE SCENARIO: the missing-stock report, one line a vehicle that is not installed.
+int Check(CliContext& context, const QStringList& arguments) {
+  if (!HasArguments(arguments, 2, context, "ROUTE SCENARIO")) return kExitUsage;
+  browser::BrowserState browser;
+  const auto opened = Open(context, browser, arguments[0], arguments[1]);
+  if (!opened) return kExitFailed;
+  InstalledStock stock(context.state.settings.rsPath);
+  const StockCheck check =
+      CheckStock(opened->view.consists, opened->session.scenarioText, stock, context.dialogs);
+  for (const MissingVehicle& missing : check.missing) {
+    context.out << missing.consist << ':' << missing.vehicle << '\t' << missing.name << '\t'
+                << missing.address << '\n';
+  }
+  if (check.missing.empty()) return kExitDone;
+  context.err << check.missing.size() << " of " << check.vehicleCount
+              << " vehicles are not installed.\n";
+  return kExitFailed;
 }
 
 // What the editor's controls hold after the edits: the boxes, the type option and the tick.
@@ -168,6 +192,10 @@ std::vector<CliCommand> EditorCommands() {
        "ROUTE-FOLDER SCENARIO-FOLDER --display-name \"Morning Coal (wet)\" --season "
        "SEASON_AUTUMN",
        CliOptions::kEdits, Clone},
+      {"check", "ROUTE SCENARIO",
+       "list the vehicles whose rolling stock is not installed: C:N, TAB, name, TAB, "
+       "Provider\\Product\\BlueprintID",
+       "ROUTE-FOLDER SCENARIO-FOLDER", CliOptions::kNone, Check},
   };
 }
 

@@ -12,8 +12,8 @@ constexpr std::string_view kBlockOpen = "<cOwnedEntity";
 constexpr std::string_view kBlockClose = "</cOwnedEntity";
 
 // Second bytes of the tags the listing looks at: Name, cOwnedEntity, BlueprintID, Flipped,
-// IsPreloaded, InitialLevel, ServiceName and PlayerDriver. Every other tag is skipped without
-// stopping.
+// IsPreloaded, InitialLevel, ServiceName, PlayerDriver, Provider and Product. Every other tag is
+// skipped without stopping.
 const TagStartSet& WantedTags() {
   static const TagStartSet wanted("ncbfisp");
   return wanted;
@@ -26,6 +26,8 @@ struct LastTags {
   Pos flipped = kNotFound;    // "<Flipped"
   Pos preloaded = kNotFound;  // "<IsPreloaded"
   Pos emptyLoad = kNotFound;  // "<InitialLevel/>"
+  Pos provider = kNotFound;   // "<Provider"
+  Pos product = kNotFound;    // "<Product"
 };
 
 // Records the tag opening at 0-based `index` when it is one the listing needs.
@@ -38,7 +40,11 @@ void NoteTag(std::string_view text, std::size_t index, LastTags& last, ConsistMa
       }
       break;
     case 'p':
-      if (marks.playerDriver == kNotFound && MatchesNoCaseAt(text, index, "<PlayerDriver")) {
+      if (MatchesNoCaseAt(text, index, "<Provider")) {
+        last.provider = at;
+      } else if (MatchesNoCaseAt(text, index, "<Product")) {
+        last.product = at;
+      } else if (marks.playerDriver == kNotFound && MatchesNoCaseAt(text, index, "<PlayerDriver")) {
         marks.playerDriver = at;
       }
       break;
@@ -121,6 +127,8 @@ Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText, Co
     vehicle.flipped = FieldText(beforeName, "Flipped", last.flipped, floor);
     vehicle.preloaded = FieldText(beforeName, "IsPreloaded", last.preloaded, floor);
     vehicle.loadable = last.emptyLoad <= floor;
+    vehicle.provider = FieldText(beforeName, "Provider", last.provider, floor);
+    vehicle.product = FieldText(beforeName, "Product", last.product, floor);
     vehicles.push_back(std::move(vehicle));
     previousEnd = name.status == TagStatus::kFound ? name.close : name.openEnd;
     lt = FindTagStart(consistText, previousEnd + 1, WantedTags());

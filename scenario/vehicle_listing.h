@@ -16,6 +16,8 @@ struct VehicleFields {
   std::string flipped;    // its "Flipped" text
   std::string preloaded;  // its "IsPreloaded" text
   bool loadable = true;   // false when an "<InitialLevel/>" stands in its own block
+  std::string provider;   // its "Provider" and "Product" texts: where the blueprint lives
+  std::string product;
   bool operator==(const VehicleFields&) const = default;
 };
 

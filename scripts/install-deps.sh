@@ -3,7 +3,9 @@
 # the Windows cross-build and its tests under wine need.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick locales)
+          libgtest-dev libgmock-dev libbenchmark-dev libzip-dev xvfb xauth imagemagick
+          locales zipcmp zipmerge ziptool)
+# (Debian 12's libzip CMake files refuse to load unless libzip's three tools are installed.)
 if [ "${1:-}" = --windows ]; then
   packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools googletest
              wine wine64 fonts-wine xz-utils zip)

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace fennick::ui {
@@ -45,6 +46,22 @@ std::string ConsistsFrame::DrivenCaption() const {
 
 void ConsistsFrame::SetDrivenCaption(const std::string& caption) {
   driven_->setText(QString::fromStdString(caption));
+}
+
+void ConsistsFrame::MarkMissingStock(int row, std::size_t missingVehicles) {
+  QListWidgetItem* item = consists_->item(row);
+  if (!item) return;
+  if (missingVehicles == 0) {
+    item->setIcon({});
+    item->setData(Qt::ForegroundRole, {});
+    item->setToolTip({});
+    return;
+  }
+  item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+  item->setForeground(QColor(170, 0, 0));
+  item->setToolTip(missingVehicles == 1
+                       ? tr("1 vehicle of this consist is not installed")
+                       : tr("%1 vehicles of this consist are not installed").arg(missingVehicles));
 }
 
 }  // namespace fennick::ui

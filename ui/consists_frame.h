@@ -21,6 +21,8 @@ class ConsistsFrame : public QGroupBox {
   void SetCurrentRowQuietly(int row);
   std::string DrivenCaption() const;  // UTF-8
   void SetDrivenCaption(const std::string& caption);
+  // Marks a consist holding vehicles whose blueprints are not installed; 0 clears the mark.
+  void MarkMissingStock(int row, std::size_t missingVehicles);
 
  signals:
   void consistChosen(int row);

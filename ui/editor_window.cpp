@@ -9,12 +9,15 @@
 #include <QScreen>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/editor_questions.h"
 #include "app/settings.h"
 #include "app/version.h"
 #include "bridge/paths.h"
+#include "consist/missing_stock.h"
 #include "ui/consists_frame.h"
+#include "ui/missing_stock_window.h"
 #include "ui/scenario_frame.h"
 #include "ui/stock_frame.h"
 #include "ui/vehicles_frame.h"
@@ -69,7 +72,9 @@ EditorWindow::EditorWindow(AppState& state, Dialogs& dialogs, StockRun& stockRun
   connect(undo_, &QUndoStack::cleanChanged, this,
           [this](bool clean) { setWindowModified(!clean); });
   BuildEditMenu();
+  BuildStockMenu();
   committed_ = ReadControls();
+  MarkMissingStock(view.consists);
 
   connect(consists_, &ConsistsFrame::consistChosen, this, &EditorWindow::ShowVehicles);
   connect(vehicles_, &VehiclesFrame::commandRequested, this, &EditorWindow::RunConsistCommand);
@@ -103,6 +108,58 @@ void EditorWindow::BuildEditMenu() {
   edit->addAction(redo);
 }
 
+void EditorWindow::BuildStockMenu() {
+  QMenu* stock = menuBar()->addMenu(tr("&Stock"));
+  QAction* missing = stock->addAction(tr("Missing Stock..."));
+  missing->setObjectName("actionMissingStock");
+  missing->setToolTip(tr("List the vehicles whose rolling stock is not installed."));
+  connect(missing, &QAction::triggered, this, &EditorWindow::ReportMissingStock);
+}
+
+InstalledStock& EditorWindow::Installed() {
+  return stock_->Run().InstalledBelow(state_.settings.rsPath);
+}
+
+void EditorWindow::MarkMissingStock(const std::vector<EditorConsist>& consists) {
+  const StockCheck check = CheckStock(consists, session_.scenarioText, Installed(), dialogs_);
+  for (std::size_t c = 0; c < check.installed.size(); ++c) {
+    const auto& installed = check.installed[c];
+    consists_->MarkMissingStock(int(c),
+                                std::size_t(std::count(installed.begin(), installed.end(), false)));
+  }
+}
+
+void EditorWindow::MarkListedVehicles(int consistRow) {
+  if (consistRow < 0) return;
+  const std::vector<VehicleFields>& vehicles = vehicles_->Shown();
+  std::size_t missing = 0;
+  for (std::size_t v = 0; v < vehicles.size(); ++v) {
+    if (Installed().IsInstalled(vehicles[v], session_.scenarioText, dialogs_)) continue;
+    vehicles_->MarkNotInstalled(v, Installed().ExpectedFile(vehicles[v], session_.scenarioText));
+    ++missing;
+  }
+  // Commands change only the listed consist, so its mark is the only one that can move.
+  consists_->MarkMissingStock(consistRow, missing);
+}
+
+void EditorWindow::ReportMissingStock() {
+  CommitBoxEdits();
+  const auto consists = ReadConsists(session_.scenarioText);
+  if (!consists) {
+    dialogs_.ShowMessage(consists.error());
+    return;
+  }
+  const StockCheck check = CheckStock(*consists, session_.scenarioText, Installed(), dialogs_);
+  if (check.missing.empty()) {
+    dialogs_.ShowMessage(
+        "All " + std::to_string(check.vehicleCount) + " vehicles of this scenario are installed.",
+        MessageIcon::Information);
+    return;
+  }
+  if (!missingStock_) missingStock_ = new MissingStockWindow(this);
+  missingStock_->Show(check);
+}
+
 bool EditorWindow::Modified() const {
   return !undo_->isClean();
 }
@@ -129,7 +186,9 @@ void EditorWindow::ShowControls(const EditorControls& controls) {
 void EditorWindow::ShowVehicles(int consistRow) {
   if (const auto error = vehicles_->ShowConsist(session_.scenarioText, consistRow)) {
     dialogs_.ShowMessage(*error);
+    return;
   }
+  MarkListedVehicles(consistRow);
 }
 
 void EditorWindow::Record(const QString& name, EditorControls before, EditorControls after,

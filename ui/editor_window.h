@@ -19,6 +19,7 @@ class QUndoStack;
 namespace fennick::ui {
 
 class ConsistsFrame;
+class MissingStockWindow;
 class ScenarioFrame;
 class StockFrame;
 class VehiclesFrame;
@@ -56,12 +57,19 @@ class EditorWindow : public QMainWindow {
 
  private:
   void BuildEditMenu();
+  void BuildStockMenu();
 
   // The controls as they read now, and showing a step's controls (the document is already
   // as the step left it).
   EditorControls ReadControls() const;
   void ShowControls(const EditorControls& controls);
   void ShowVehicles(int consistRow);
+  // Missing stock: the marks of every consist at load, then of the listed consist as it
+  // changes, and the report of the document as it stands.
+  InstalledStock& Installed();
+  void MarkMissingStock(const std::vector<EditorConsist>& consists);
+  void MarkListedVehicles(int consistRow);
+  void ReportMissingStock();
   // Puts a finished change on the undo stack; nothing when nothing changed.
   void Record(const QString& name, EditorControls before, EditorControls after,
               TextChange change = {});
@@ -93,6 +101,7 @@ class EditorWindow : public QMainWindow {
   VehiclesFrame* vehicles_ = nullptr;
   WeatherFrame* weather_ = nullptr;
   StockFrame* stock_ = nullptr;
+  MissingStockWindow* missingStock_ = nullptr;
 };
 
 }  // namespace fennick::ui

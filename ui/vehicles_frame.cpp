@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "scenario/text_search.h"
@@ -102,6 +103,14 @@ std::optional<std::string> VehiclesFrame::ShowConsist(std::string_view document,
   }
   if (shown_.empty()) vehicles_->addItem(kEmptyConsist);
   return std::nullopt;
+}
+
+void VehiclesFrame::MarkNotInstalled(std::size_t vehicleRow, const QString& expectedFile) {
+  QListWidgetItem* item = vehicles_->item(int(vehicleRow));
+  if (!item || vehicleRow >= shown_.size()) return;
+  item->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+  item->setForeground(QColor(170, 0, 0));
+  item->setToolTip(tr("Not installed: %1").arg(expectedFile));
 }
 
 VehicleRows VehiclesFrame::Rows() const {

@@ -39,6 +39,10 @@ class VehiclesFrame : public QGroupBox {
   // Lists consist `consistRow` of the document afresh; nothing for -1. Returns the error when
   // the consist cannot be read.
   std::optional<std::string> ShowConsist(std::string_view document, int consistRow);
+  // The vehicles listed now (none for "Empty Consist").
+  const std::vector<VehicleFields>& Shown() const { return shown_; }
+  // Marks a listed vehicle whose blueprint is not installed, naming the file it lacks.
+  void MarkNotInstalled(std::size_t vehicleRow, const QString& expectedFile);
   VehicleRows Rows() const;
   void SetRows(const VehicleRows& rows);
   void CloseDetails();

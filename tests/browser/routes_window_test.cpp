@@ -151,7 +151,7 @@ TEST_F(RoutesWindowTest, TheListButtonListsTheSelectedRouteOrSaysThereIsNone) {
   EXPECT_EQ(Scenarios()->topLevelItemCount(), 0) << "selecting alone does not list";
   EXPECT_FALSE(Find("Command2")->isEnabled());
   Find("Command1")->click();
-  EXPECT_EQ(Scenarios()->topLevelItemCount(), 3);
+  EXPECT_EQ(Scenarios()->topLevelItemCount(), 4);
 }
 
 TEST_F(RoutesWindowTest, EditSelectedScenarioHandsTheSelectedRowsOn) {

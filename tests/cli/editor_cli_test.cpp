@@ -49,7 +49,8 @@ class EditorCliTest : public ::testing::Test {
 
 TEST_F(EditorCliTest, ShowPrintsTheEditorsViewOfEveryScenario) {
   const auto all = EveryScenario();
-  ASSERT_EQ(all.size(), 9u);
+  ASSERT_EQ(all.size(), 10u);
+  std::string missing;  // what check prints, scenario by scenario
   for (const auto& [route, scenario] : all) {
     const QJsonObject shown = Show(route, scenario);
     SCOPED_TRACE(scenario.toStdString());
@@ -63,7 +64,35 @@ TEST_F(EditorCliTest, ShowPrintsTheEditorsViewOfEveryScenario) {
     EXPECT_EQ(driven, 1);
     EXPECT_EQ(shown["drivenConsist"], consists[0]["caption"]);
     EXPECT_FALSE(consists[0]["vehicles"].toArray().isEmpty());
+
+    // check lists exactly the vehicles show calls not installed.
+    std::string notInstalled;
+    int vehicleCount = 0;
+    for (int c = 0; c < consists.size(); ++c) {
+      const QJsonArray vehicles = consists[c]["vehicles"].toArray();
+      for (int v = 0; v < vehicles.size(); ++v, ++vehicleCount) {
+        if (vehicles[v]["installed"].toBool(true)) continue;
+        notInstalled += std::to_string(c) + ':' + std::to_string(v) + '\t' +
+                        vehicles[v]["name"].toString().toStdString() + '\n';
+      }
+    }
+    const CliRun check = cli.Run({"check", route, scenario});
+    std::string checked;
+    for (const QString& line : QString::fromStdString(check.out).split('\n', Qt::SkipEmptyParts)) {
+      checked += line.section('\t', 0, 1).toStdString() + '\n';
+    }
+    EXPECT_EQ(checked, notInstalled);
+    EXPECT_EQ(check.exitCode, notInstalled.empty() ? 0 : 1) << check.err;
+    if (!notInstalled.empty()) {
+      const auto count = std::count(notInstalled.begin(), notInstalled.end(), '\n');
+      EXPECT_EQ(check.err, std::to_string(count) + " of " + std::to_string(vehicleCount) +
+                               " vehicles are not installed.\n");
+    }
+    missing += check.out;
   }
+  // In the sample only the Class 47 is installed nowhere; the Pullmans lie in an archive.
+  EXPECT_EQ(missing,
+            "1:0\tClass 47\tKuju\\RailSimulator\\RailVehicles\\Diesel\\Class47\\Class47.xml\n");
 }
 
 TEST_F(EditorCliTest, ShowOfAFrenchOnlyScenarioShowsItsFrenchTexts) {

@@ -172,7 +172,8 @@ TEST(DescribeVehicle, LinesOfTheDetailsWindow) {
       {"", "eTrue", true, "Orientation = Forward", "Loaded = True", "Loadable = True"},
   };
   for (const Case& c : cases) {
-    const VehicleFields vehicle{"Van", "RailVehicles\\Van.xml", c.flipped, c.preloaded, c.loadable};
+    const VehicleFields vehicle{"Van",  "RailVehicles\\Van.xml", c.flipped, c.preloaded, c.loadable,
+                                "Kuju", "RailSimulator"};
     const VehicleDetailsText text = DescribeVehicle(vehicle);
     EXPECT_EQ(text.blueprint, "RailVehicles\\Van.xml");
     EXPECT_EQ(text.orientation, c.orientation) << c.flipped;

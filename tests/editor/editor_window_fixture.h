@@ -14,6 +14,8 @@ namespace fennick::ui {
 
 inline const QString kRoute = "2d9e6c38-5f1b-4a77-9c3e-8b1f0a6d4e21";  // Severn Vale Branch
 inline const std::string kMorningCoal = "0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301";
+inline const QString kMarshJunction = "c0e5a7d1-2b84-46f9-8e3a-91d6b7f2c530";
+inline const std::string kPullmanExcursion = "b07a91ca-d8e9-4e4b-a7bc-839ae1f2a3b4";
 
 class EditorWindowTest : public ::testing::Test {
  protected:
@@ -23,8 +25,8 @@ class EditorWindowTest : public ::testing::Test {
   }
   void TearDown() override { delete window.data(); }
 
-  void Open(const std::string& folder = kMorningCoal) {
-    const QString route = JoinPath(JoinPath(sample.RsPath(), "content\\Routes"), kRoute);
+  void Open(const std::string& folder = kMorningCoal, const QString& routeFolder = kRoute) {
+    const QString route = JoinPath(JoinPath(sample.RsPath(), "content\\Routes"), routeFolder);
     const Converter converter(sample.ProgramFolder(), sample.RsPath());
     auto session = OpenScenario(
         converter, route, JoinPath(JoinPath(route, "Scenarios"), QString::fromStdString(folder)),

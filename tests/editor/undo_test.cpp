@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeView>
 #include <QUndoStack>
@@ -75,16 +76,17 @@ class UndoTest : public EditorWindowTest {
     QTest::keyClicks(line, text);
     QTest::keyClick(line, Qt::Key_Return);
   }
-  void GatherFreightStock() {
+  // Kuju's stock of one kind, with one vehicle of it chosen.
+  void GatherStock(const char* kindOption = "Option1_4", const char* vehicle = "VEA Covered Van") {
     auto* folders = Find<QTreeView>("Dir2");
     auto* model = qobject_cast<QFileSystemModel*>(folders->model());
     folders->setCurrentIndex(model->index(sample.Path("Assets/Kuju/RailSimulator/RailVehicles")));
-    Find<QRadioButton>("Option1_4")->setChecked(true);  // Freight
+    Find<QRadioButton>(kindOption)->setChecked(true);
     Press("Command6");
     auto* stock = Find<QListWidget>("List3");
-    const auto vans = stock->findItems("VEA Covered Van", Qt::MatchExactly);
-    ASSERT_EQ(vans.size(), 1);
-    stock->setCurrentItem(vans[0]);
+    const auto found = stock->findItems(vehicle, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    stock->setCurrentItem(found[0]);
   }
   QAction* Action(const char* name) { return window->findChild<QAction*>(name); }
 };
@@ -93,7 +95,7 @@ TEST_F(UndoTest, EveryStepUndoesToTheControlsBeforeAndRedoesToThoseAfter) {
   Open();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  GatherFreightStock();
+  GatherStock();
   dialogs.answers = {true, true, true, true};
   const std::string loaded = window->Session().scenarioText;
   const auto none = [] {};
@@ -103,12 +105,20 @@ TEST_F(UndoTest, EveryStepUndoesToTheControlsBeforeAndRedoesToThoseAfter) {
     std::function<void()> act;
   } steps[] = {
       {"Delete Item", [&] { Choose(0, {2}); }, [&] { Press("Command9"); }},
-      {"Swap Selected Item(s)", [&] { Choose(0, {1, 3}); }, [&] { Press("Command10"); }},
+      {"Swap Selected Item(s)",
+       [&] {
+         Choose(0, {1, 3});
+       },
+       [&] { Press("Command10"); }},
       {"Swap All Identical Stock", [&] { Choose(0, {2}); }, [&] { Press("Command7"); }},
       {"Duplicate Item", [&] { Choose(2, {0}); }, [&] { Press("Command11"); }},
       {"Duplicate at Rear", [&] { Choose(2, {2}); }, [&] { Press("Command13"); }},
       {"Drive It", [&] { Choose(1, {0}); }, [&] { Press("Command4"); }},
-      {"Unload Selected Wagon(s)", [&] { Choose(2, {0, 1}); }, [&] { Press("Command15_1"); }},
+      {"Unload Selected Wagon(s)",
+       [&] {
+         Choose(2, {0, 1});
+       },
+       [&] { Press("Command15_1"); }},
       {"Load Selected Wagon(s)", [&] { Choose(2, {1}); }, [&] { Press("Command15_0"); }},
       {"Edit Display Name", none, [&] { Type("Text1_0", "Morning Coal Loaded"); }},
       {"Edit Start Time", none, [&] { Type("Text1_3", "0815"); }},
@@ -167,6 +177,52 @@ TEST_F(UndoTest, ModifiedFollowsTheCleanState) {
   EXPECT_TRUE(window->Modified());
   Action("actionRedo")->trigger();
   EXPECT_FALSE(window->Modified());
+}
+
+// Vehicles whose blueprints are installed nowhere are marked, and so are their consists; the
+// marks and the report follow the document through a swap, its undo and its redo.
+TEST_F(UndoTest, MissingStockMarksFollowTheDocument) {
+  Open(kPullmanExcursion, kMarshJunction);
+  GatherStock("Option1_0", "Class 66");  // Diesel
+  const auto tooltips = [&](const char* list) {
+    QStringList seen;
+    auto* rows = Find<QListWidget>(list);
+    for (int i = 0; i < rows->count(); ++i) seen << rows->item(i)->toolTip();
+    return seen;
+  };
+  const QString class47 =
+      "Not installed: " + sample.RsPath() +
+      "\\Assets\\Kuju\\RailSimulator\\RailVehicles\\Diesel\\Class47\\Class47.bin";
+  const QStringList marked = {"", "1 vehicle of this consist is not installed"};
+  EXPECT_EQ(tooltips("List1"), marked) << "the archived Pullmans count as installed";
+  Choose(1, {0});
+  EXPECT_EQ(tooltips("List2"), QStringList({class47, ""}));
+
+  Action("actionMissingStock")->trigger();
+  auto* table = window->findChild<QTableWidget*>("tblMissingStock");
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_EQ(table->item(0, 0)->text(), "1: 5Z47 Support Coaches");
+  EXPECT_EQ(table->item(0, 1)->text(), "0: Class 47");
+  EXPECT_EQ(table->item(0, 2)->text(),
+            "Kuju\\RailSimulator\\RailVehicles\\Diesel\\Class47\\Class47.xml");
+
+  dialogs.answers = {true, true};
+  Press("Command10");
+  ASSERT_EQ(window->UndoStack()->count(), 1) << dialogs.Messages().back();
+  EXPECT_EQ(tooltips("List1"), QStringList({"", ""}));
+  EXPECT_EQ(tooltips("List2"), QStringList({"", ""}));
+  dialogs.shown.clear();
+  Action("actionMissingStock")->trigger();
+  EXPECT_EQ(dialogs.Messages(),
+            std::vector<std::string>{"All 5 vehicles of this scenario are installed."});
+
+  Action("actionUndo")->trigger();
+  EXPECT_EQ(tooltips("List1"), marked);
+  EXPECT_EQ(tooltips("List2"), QStringList({class47, ""}));
+  Action("actionRedo")->trigger();
+  EXPECT_EQ(tooltips("List1"), QStringList({"", ""}));
+  EXPECT_EQ(tooltips("List2"), QStringList({"", ""}));
 }
 
 }  // namespace

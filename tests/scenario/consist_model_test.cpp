@@ -19,6 +19,7 @@ struct Vehicle {
   std::string flipped = "0";
   std::string preloaded = "eFalse";
   bool emptyLoad = false;  // holds <InitialLevel/>
+  std::string provider = "Kuju";
 };
 
 // Fields stand where the converter writes them; an unattributed <BlueprintID> container comes
@@ -29,7 +30,9 @@ std::string VehicleBlock(const Vehicle& v) {
   text += "<UniqueNumber>B954123</UniqueNumber></cWagon>\n";
   if (!v.preloaded.empty()) text += "<IsPreloaded>" + v.preloaded + "</IsPreloaded>";
   if (v.emptyLoad) text += "<InitialLevel/>";
-  text += "<BlueprintID><Provider>Kuju</Provider><Product>RailSimulator</Product>";
+  text += "<BlueprintID>";
+  if (!v.provider.empty()) text += "<Provider>" + v.provider + "</Provider>";
+  text += "<Product>RailSimulator</Product>";
   if (!v.blueprint.empty()) text += "<BlueprintID d:type=\"x\">" + v.blueprint + "</BlueprintID>";
   return text + "</BlueprintID>\n<Name d:type=\"cDeltaString\">" + v.name +
          "</Name></cOwnedEntity>\n";
@@ -102,7 +105,7 @@ TEST(ReadConsist, DrivenWhenItsPlayerDriverReadsAsTheNumberOne) {
 }
 
 VehicleFields Fields(const Vehicle& v) {
-  return {v.name, v.blueprint, v.flipped, v.preloaded, !v.emptyLoad};
+  return {v.name, v.blueprint, v.flipped, v.preloaded, !v.emptyLoad, v.provider, "RailSimulator"};
 }
 
 TEST(ReadVehicles, OnePerNameOpeningWithFieldsFromItsOwnBlockOnly) {
@@ -112,7 +115,8 @@ TEST(ReadVehicles, OnePerNameOpeningWithFieldsFromItsOwnBlockOnly) {
   const Vehicle bare[] = {{"NoFlip", "Van.xml", "", "eFalse"},
                           {"NoLoad", "Van.xml", "0", ""},
                           {"NoBlueprint", "", "0", "eFalse"},
-                          {"Nothing", "", "", ""}};
+                          {"Nothing", "", "", ""},
+                          {"NoProvider", "Van.xml", "0", "eFalse", false, ""}};
   std::string nameTag = Consist("", {{"Van"}});
   nameTag.insert(nameTag.find("<Name "), "<NameTag>tag</NameTag>");
   const VehicleFields van = Fields({"Van"});
@@ -126,11 +130,12 @@ TEST(ReadVehicles, OnePerNameOpeningWithFieldsFromItsOwnBlockOnly) {
        {Fields(loco), Fields(bare[0]), Fields(loco), Fields(bare[1])}},
       {Consist("", {loco, bare[2], loco, bare[3]}),
        {Fields(loco), Fields(bare[2]), Fields(loco), Fields(bare[3])}},
+      {Consist("", {loco, bare[4]}), {Fields(loco), Fields(bare[4])}},
       // A name tag in a block is one more vehicle, sharing that block's fields.
-      {nameTag, {{"tag", van.blueprint, "0", "eFalse", true}, van}},
+      {nameTag, {{"tag", van.blueprint, "0", "eFalse", true, "Kuju", "RailSimulator"}, van}},
       // Outside any block, a vehicle takes nothing from the block closed before it.
-      {VehicleBlock({"Van"}) + "<Name>Stray</Name>", {van, {"Stray", "", "", "", true}}},
-      {"<cOwnedEntity><Name/>", {{"", "", "", "", true}}},
+      {VehicleBlock({"Van"}) + "<Name>Stray</Name>", {van, {"Stray", "", "", "", true, "", ""}}},
+      {"<cOwnedEntity><Name/>", {{"", "", "", "", true, "", ""}}},
       {Consist("", {}), {}}};
   for (const Case& c : cases) {
     const Result<std::vector<VehicleFields>> vehicles = ReadVehicles(c.consist);

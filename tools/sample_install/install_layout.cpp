@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "tools/sample_install/archived_stock.h"
 #include "tools/sample_install/route_documents.h"
 #include "tools/sample_install/sample_backups.h"
 #include "tools/sample_install/sample_catalogue.h"
@@ -194,7 +195,7 @@ InstallReport LayOutSampleInstallation(const InstallRequest& request) {
     WriteAssets(out);
     WriteRoutes(out);
     WriteBackups(out);
-    report.filesWritten = out.filesWritten();
+    report.filesWritten = out.filesWritten() + WriteStockArchives(request.outputFolder / kAssets);
   } catch (const std::exception& e) {
     report.error = e.what();
   }

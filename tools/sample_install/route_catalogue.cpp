@@ -1,5 +1,7 @@
 #include "tools/sample_install/sample_catalogue.h"
 
+#include "tools/sample_install/archived_stock.h"
+
 namespace fennick::sample {
 
 namespace {
@@ -301,6 +303,7 @@ SampleRoute MarshJunction() {
                            {Vehicle("kuju.class86", "86229"), Vehicle("kuju.van", "B954401"),
                             Vehicle("kuju.van", "B954412"), Vehicle("kuju.van", "B954420")})},
   });
+  route.scenarios.push_back(ArchivedStockScenario());
   return route;
 }
 

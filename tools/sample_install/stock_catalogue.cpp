@@ -2,6 +2,8 @@
 
 #include "tools/sample_install/sample_catalogue.h"
 
+#include "tools/sample_install/archived_stock.h"
+
 namespace fennick::sample {
 
 namespace {
@@ -133,8 +135,10 @@ const std::vector<StockBlueprint>& SampleStock() {
 }
 
 const StockBlueprint& StockByKey(const std::string& key) {
-  for (const StockBlueprint& b : SampleStock()) {
-    if (b.key == key) return b;
+  for (const auto* stock : {&SampleStock(), &ArchivedStock(), &AbsentStock()}) {
+    for (const StockBlueprint& b : *stock) {
+      if (b.key == key) return b;
+    }
   }
   throw std::invalid_argument("no sample stock named " + key);
 }
