@@ -12,6 +12,7 @@ ConsistsFrame::ConsistsFrame(const EditorView& view, QWidget* parent)
     : QGroupBox(tr("Consists"), parent) {
   setObjectName("Frame2");
   consists_ = new QListWidget(this);
+  consists_->setIconSize(QSize(16, 16));  // a marked row no taller than the others
   consists_->setObjectName("List1");
   for (const EditorConsist& consist : view.consists) {
     consists_->addItem(QString::fromStdString(consist.caption));

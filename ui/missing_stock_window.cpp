@@ -37,8 +37,8 @@ void MissingStockWindow::Show(const StockCheck& check) {
   int row = 0;
   for (const MissingVehicle& missing : check.missing) {
     const QString cells[] = {
-        QString("%1: %2").arg(missing.consist).arg(QString::fromStdString(missing.caption)),
-        QString("%1: %2").arg(missing.vehicle).arg(QString::fromStdString(missing.name)),
+        QString("%1. %2").arg(missing.consist + 1).arg(QString::fromStdString(missing.caption)),
+        QString("%1. %2").arg(missing.vehicle + 1).arg(QString::fromStdString(missing.name)),
         QString::fromStdString(missing.address)};
     for (int column = 0; column < 3; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);

@@ -58,6 +58,7 @@ VehiclesFrame::VehiclesFrame(const EditorView& view, QWidget* parent)
     for (const VehicleFields& vehicle : consist.vehicles) names.push_back(vehicle.name);
   }
   vehicles_ = new QListWidget(this);
+  vehicles_->setIconSize(QSize(16, 16));  // a marked row no taller than the others
   vehicles_->setObjectName("List2");
   vehicles_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   connect(vehicles_, &QListWidget::itemPressed, this,

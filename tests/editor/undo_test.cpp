@@ -202,8 +202,8 @@ TEST_F(UndoTest, MissingStockMarksFollowTheDocument) {
   auto* table = window->findChild<QTableWidget*>("tblMissingStock");
   ASSERT_NE(table, nullptr);
   ASSERT_EQ(table->rowCount(), 1);
-  EXPECT_EQ(table->item(0, 0)->text(), "1: 5Z47 Support Coaches");
-  EXPECT_EQ(table->item(0, 1)->text(), "0: Class 47");
+  EXPECT_EQ(table->item(0, 0)->text(), "2. 5Z47 Support Coaches");
+  EXPECT_EQ(table->item(0, 1)->text(), "1. Class 47");
   EXPECT_EQ(table->item(0, 2)->text(),
             "Kuju\\RailSimulator\\RailVehicles\\Diesel\\Class47\\Class47.xml");
 
