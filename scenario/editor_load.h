@@ -26,8 +26,9 @@ struct EditorView {
 };
 
 // The editor load: the twelve boxes from the index entry, the consists and their vehicles from
-// the document. Sets the session's loaded display name and start time and its type. Fails, naming what is missing, when the entry or the document does not hold
-// what the editor needs; the session is then left as it was.
+// the document. Sets the session's loaded display name and start time and its type. Fails, naming
+// what is missing, when the entry or the document does not hold what the editor needs; the session
+// is then left as it was.
 Result<EditorView> LoadEditor(ScenarioSession& session);
 
 // The consists of a document as they stand now (captions as shown).
