@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "bridge/paths.h"
 
@@ -19,6 +20,8 @@ std::string Utf8(const QString& s) {
 QString Shown(const QString& path) {
   return QDir::toNativeSeparators(NativePath(path));
 }
+
+constexpr std::size_t kReadGrowth = std::size_t{1} << 16;
 
 Error FileError(const QString& what, const QString& path, const QString& reason) {
   return Error{Utf8(what + " " + Shown(path) + " (" + reason + ")")};
@@ -43,24 +46,35 @@ bool FolderExists(QString& path) {
 Status ReadTextFile(const QString& path, std::string& text) {
   QFile file(NativePath(path));
   if (!file.exists()) return FileError("Cannot find the file", path, "it does not exist");
-  if (!file.open(QIODevice::ReadOnly))
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
     return FileError("Cannot read the file", path, file.errorString());
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    return FileError("Cannot read the file", path, file.errorString());
+  // Straight into the string that keeps it: a document may be tens of megabytes, and a copy
+  // through a QByteArray would double what the read touches. One byte beyond the size lets the read
+  // that meets the end do so without growing the string.
+  std::string bytes(static_cast<std::size_t>(std::max<qint64>(file.size(), 0)) + 1, '\0');
+  std::size_t filled = 0;
+  while (true) {
+    if (filled == bytes.size()) bytes.resize(filled + kReadGrowth);  // the file grew meanwhile
+    const qint64 got = file.read(bytes.data() + filled, static_cast<qint64>(bytes.size() - filled));
+    if (got < 0) return FileError("Cannot read the file", path, file.errorString());
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
   }
-  text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  bytes.resize(filled);
+  text.swap(bytes);
   return Ok();
 }
 
-Status WriteFileAtomically(const QString& path, const std::string& bytes) {
+Status WriteFileAtomically(const QString& path, std::string_view bytes, std::string_view tail) {
   QSaveFile file(NativePath(path));
   if (!file.open(QIODevice::WriteOnly)) {
     return FileError("Cannot write the file", path, file.errorString());
   }
-  if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit()) {
+  const auto written = [&file](std::string_view piece) {
+    return file.write(piece.data(), static_cast<qint64>(piece.size())) ==
+           static_cast<qint64>(piece.size());
+  };
+  if (!written(bytes) || !written(tail) || !file.commit()) {
     return FileError("Cannot write the file", path, file.errorString());
   }
   return Ok();
@@ -90,7 +104,7 @@ Status CopyFileReplacing(const QString& from, const QString& to) {
     return FileError("Cannot read the file", from, source.errorString());
   }
   return WriteFileAtomically(
-      to, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+      to, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 Status RenameFile(const QString& from, const QString& to) {

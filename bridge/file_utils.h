@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "scenario/result.h"
 
@@ -20,8 +21,9 @@ bool FolderExists(QString& path);
 // so does an unreadable one.
 Status ReadTextFile(const QString& path, std::string& text);
 
-// Writes the bytes through a temporary file that replaces the target only when complete.
-Status WriteFileAtomically(const QString& path, const std::string& bytes);
+// Writes the bytes, then `tail`, through a temporary file that replaces the target only when
+// complete.
+Status WriteFileAtomically(const QString& path, std::string_view bytes, std::string_view tail = {});
 
 // Deletes the folder and everything below it; every failure is ignored.
 void DeleteFolderTree(const QString& path);

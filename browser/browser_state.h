@@ -21,8 +21,9 @@ struct BrowserState {
   std::vector<std::string> scenarioNames;
   std::vector<std::string> scenarioIds;
   TextEncoding scenariosEncoding = TextEncoding::kWindows1252;
-  QString scenariosBinPath;   // the listed route's Scenarios.bin
-  QString listedRouteFolder;  // RSPath\content\Routes\<route> of the last listing
+  QString scenariosBinPath;     // the listed route's Scenarios.bin
+  QString listedRouteFolder;    // RSPath\content\Routes\<route> of the last listing
+  std::string listedIndexText;  // that route's index as the listing converted it
 
   // The route and scenario being worked on: set by a press on the scenario list and by the
   // editor's opening.

@@ -7,13 +7,23 @@ namespace fennick {
 
 Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& routeFolder,
                                      const QString& scenarioFolder, const std::string& folderName) {
+  return OpenScenario(converter, routeFolder, scenarioFolder, folderName, OpenOptions{});
+}
+
+Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& routeFolder,
+                                     const QString& scenarioFolder, const std::string& folderName,
+                                     const OpenOptions& options) {
   ScenarioSession session;
   session.routeFolder = routeFolder.toStdString();
   session.scenarioFolder = scenarioFolder.toStdString();
 
-  auto index = converter.BinToXml(JoinPath(routeFolder, "Scenarios.bin"), "Scenarios.xml");
-  if (!index) return Error{index.error()};
-  auto cut = CutScenarioEntry(*index, folderName);
+  Result<std::string> converted = std::string();
+  if (options.indexAsListed == nullptr) {
+    converted = converter.BinToXml(JoinPath(routeFolder, "Scenarios.bin"), "Scenarios.xml");
+    if (!converted) return Error{converted.error()};
+  }
+  auto cut =
+      CutScenarioEntry(options.indexAsListed ? *options.indexAsListed : *converted, folderName);
   if (!cut) return Error{cut.error()};
   session.folderName = folderName;
   session.entryOnDisk = cut->entry;
@@ -23,13 +33,13 @@ Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& 
 
   auto document = converter.BinToXml(JoinPath(scenarioFolder, "Scenario.bin"), "Scenario.xml");
   if (!document) return Error{document.error()};
-  session.scenarioTextAsRead = std::move(*document);
-  session.scenarioText = session.scenarioTextAsRead;
+  if (options.keepTextAsRead) session.scenarioTextAsRead = *document;
+  session.scenarioText = std::move(*document);
   return session;
 }
 
 Result<OpenedScenario> OpenListedScenario(const AppState& state, browser::BrowserState& browser,
-                                          int row) {
+                                          int row, const OpenOptions& options) {
   if (row < 0 || std::size_t(row) >= browser.scenarioIds.size()) {
     return Error{"You have not selected a Scenario?"};
   }
@@ -38,7 +48,7 @@ Result<OpenedScenario> OpenListedScenario(const AppState& state, browser::Browse
   const QString scenarioFolder =
       browser::ScenarioFolderPath(routeFolder, folderName, browser.scenariosEncoding);
   const Converter converter(state.paths.ProgramFolder(), state.settings.rsPath);
-  auto session = OpenScenario(converter, routeFolder, scenarioFolder, folderName);
+  auto session = OpenScenario(converter, routeFolder, scenarioFolder, folderName, options);
   if (!session) return Error{session.error()};
   auto view = LoadEditor(*session);
   if (!view) return Error{view.error()};

@@ -23,6 +23,20 @@ namespace fennick {
 Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& routeFolder,
                                      const QString& scenarioFolder, const std::string& folderName);
 
+// How an opening reads what it needs, for a caller that lists and opens in one go.
+struct OpenOptions {
+  // The index text the listing converted moments ago, or nothing to convert it again (a window
+  // may open a scenario long after its listing, and another copy may have saved meanwhile).
+  const std::string* indexAsListed = nullptr;
+  // A look that never clones keeps no second copy of the document as read: the session's
+  // scenarioTextAsRead is then empty.
+  bool keepTextAsRead = true;
+};
+
+Result<ScenarioSession> OpenScenario(const Converter& converter, const QString& routeFolder,
+                                     const QString& scenarioFolder, const std::string& folderName,
+                                     const OpenOptions& options);
+
 // A scenario opened for editing and loaded: what the editor window shows.
 struct OpenedScenario {
   ScenarioSession session;
@@ -32,7 +46,7 @@ struct OpenedScenario {
 // Opens row `row` of the last scenario listing and runs the editor load; on success the
 // browser's state names the route and scenario being edited and holds the index text.
 Result<OpenedScenario> OpenListedScenario(const AppState& state, browser::BrowserState& browser,
-                                          int row);
+                                          int row, const OpenOptions& options = {});
 
 // The checks in front of the opening, with their messages: the listed rows and the selected
 // ones (lowest first). Returns the row to open, or nothing after a message.

@@ -20,6 +20,7 @@ void ForgetListing(BrowserState& browser) {
   browser.scenarioNames.clear();
   browser.scenarioIds.clear();
   browser.listedRouteFolder.clear();
+  browser.listedIndexText.clear();
   browser.scenariosBinPath.clear();
 }
 
@@ -59,7 +60,7 @@ ListRows ListScenarios(const AppState& app, BrowserState& browser, std::optional
   browser.scenariosBinPath = JoinPath(routeFolder, "Scenarios.bin");
 
   const Converter converter(app.paths.ProgramFolder(), app.settings.rsPath);
-  const Result<std::string> index = converter.BinToXml(browser.scenariosBinPath, "Scenarios.xml");
+  Result<std::string> index = converter.BinToXml(browser.scenariosBinPath, "Scenarios.xml");
   if (!index) {
     dialogs.ShowMessage(CheckingFailed(index.error()));
     return rows;
@@ -83,6 +84,7 @@ ListRows ListScenarios(const AppState& app, BrowserState& browser, std::optional
         {DisplayText(entry.displayName, encoding), DisplayText(entry.folderName, encoding)});
   }
   if (rows.empty()) dialogs.ShowMessage(kNoScenariosMessage);
+  browser.listedIndexText = std::move(*index);
   return rows;
 }
 

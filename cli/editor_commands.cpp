@@ -1,6 +1,3 @@
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <ostream>
 
 #include "app/editor_questions.h"
@@ -8,26 +5,28 @@
 #include "cli/command_groups.h"
 #include "cli/consist_operations.h"
 #include "cli/edit_options.h"
+#include "cli/json_writer.h"
 #include "cli/scenario_lookup.h"
 #include "consist/missing_stock.h"
 #include "persist/clone_scenario.h"
 #include "persist/save_scenario.h"
 #include "scenario/editor_load.h"
+#include "scenario/text_codec.h"
+#include "scenario/xml_text.h"
 
 namespace fennick::cli {
 
 namespace {
 
-QString Text(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
-
-// "Edit Selected Scenario" on SCENARIO of ROUTE, with the editor load.
+// "Edit Selected Scenario" on SCENARIO of ROUTE, with the editor load. The index the listing
+// converted is the one the opening cuts: both happen in this one command.
 std::optional<OpenedScenario> Open(CliContext& context, browser::BrowserState& browser,
-                                   const QString& route, const QString& scenario) {
+                                   const QString& route, const QString& scenario,
+                                   bool keepTextAsRead) {
   const auto row = FindScenario(context, browser, route, scenario);
   if (!row) return std::nullopt;
-  auto opened = OpenListedScenario(context.state, browser, *row);
+  auto opened = OpenListedScenario(context.state, browser, *row,
+                                   OpenOptions{&browser.listedIndexText, keepTextAsRead});
   if (!opened) {
     Report(context, opened.error());
     return std::nullopt;
@@ -35,44 +34,51 @@ std::optional<OpenedScenario> Open(CliContext& context, browser::BrowserState& b
   return std::move(*opened);
 }
 
-QJsonObject ShowDocument(const OpenedScenario& opened, InstalledStock& stock, Dialogs& dialogs) {
-  const EditorView& view = opened.view;
+// The editor's view as one JSON document, written as it goes.
+void WriteShowDocument(std::ostream& out, const OpenedScenario& opened, InstalledStock& stock,
+                       Dialogs& dialogs) {
   const std::string& document = opened.session.scenarioText;
-  QJsonObject json;
+  const EditorView& view = opened.view;
+  const TextEncoding encoding = DocumentEncoding(opened.session.scenarioText);
+  const auto shown = [encoding](const std::string& bytes) { return ShowText(bytes, encoding); };
+  JsonWriter json(out);
+  json.BeginObject();
   for (std::size_t i = 0; i < kPropertyBoxCount; ++i)
-    json[QString::fromUtf8(kProperties[i].jsonKey.data(),
-                           qsizetype(kProperties[i].jsonKey.size()))] = Text(view.boxes[i]);
-  json["type"] = view.timetable ? "timetable" : "standard";
-  json["drivenConsist"] = Text(view.drivenCaption);
-  QJsonArray consists;
+    json.Field(kProperties[i].jsonKey, view.boxes[i]);
+  json.Field("type", view.timetable ? "timetable" : "standard");
+  json.Field("drivenConsist", view.drivenCaption);
+  json.Key("consists");
+  json.BeginArray();
   for (const EditorConsist& consist : view.consists) {
-    QJsonArray vehicles;
+    json.BeginObject();
+    json.Field("caption", consist.caption);
+    json.Field("driven", consist.driven);
+    json.Key("vehicles");
+    json.BeginArray();
     for (const VehicleFields& vehicle : consist.vehicles) {
-      vehicles.append(QJsonObject{
-          {"name", Text(ShownText(vehicle.name, document))},
-          {"blueprintID", Text(ShownText(vehicle.blueprint, document))},
-          {"flipped", Text(ShownText(vehicle.flipped, document))},
-          {"preloaded", Text(ShownText(vehicle.preloaded, document))},
-          {"loadable", vehicle.loadable},
-          {"installed", stock.IsInstalled(vehicle, document, dialogs)},
-      });
+      json.BeginObject();
+      json.Field("name", shown(vehicle.name));
+      json.Field("blueprintID", shown(vehicle.blueprint));
+      json.Field("flipped", shown(vehicle.flipped));
+      json.Field("preloaded", shown(vehicle.preloaded));
+      json.Field("loadable", vehicle.loadable);
+      json.Field("installed", stock.IsInstalled(vehicle, document, dialogs));
+      json.EndObject();
     }
-    consists.append(QJsonObject{
-        {"caption", Text(consist.caption)}, {"driven", consist.driven}, {"vehicles", vehicles}});
+    json.EndArray();
+    json.EndObject();
   }
-  json["consists"] = consists;
-  return json;
+  json.EndArray();
+  json.EndObject();
 }
 
 int Show(CliContext& context, const QStringList& arguments) {
   if (!HasArguments(arguments, 2, context, "ROUTE SCENARIO")) return kExitUsage;
   browser::BrowserState browser;
-  const auto opened = Open(context, browser, arguments[0], arguments[1]);
+  const auto opened = Open(context, browser, arguments[0], arguments[1], false);
   if (!opened) return kExitFailed;
   InstalledStock stock(context.state.settings.rsPath);
-  context.out << QJsonDocument(ShowDocument(*opened, stock, context.dialogs))
-                     .toJson(QJsonDocument::Indented)
-                     .toStdString();
+  WriteShowDocument(context.out, *opened, stock, context.dialogs);
   return kExitDone;
 }
 
@@ -80,7 +86,7 @@ int Show(CliContext& context, const QStringList& arguments) {
 int Check(CliContext& context, const QStringList& arguments) {
   if (!HasArguments(arguments, 2, context, "ROUTE SCENARIO")) return kExitUsage;
   browser::BrowserState browser;
-  const auto opened = Open(context, browser, arguments[0], arguments[1]);
+  const auto opened = Open(context, browser, arguments[0], arguments[1], false);
   if (!opened) return kExitFailed;
   InstalledStock stock(context.state.settings.rsPath);
   const StockCheck check =
@@ -146,7 +152,8 @@ int SaveOrClone(CliContext& context, const QStringList& arguments, bool clone) {
   }
 
   browser::BrowserState browser;
-  auto opened = Open(context, browser, arguments[0], arguments[1]);
+  // Only a clone writes the document as it was read.
+  auto opened = Open(context, browser, arguments[0], arguments[1], clone);
   if (!opened) return kExitFailed;
   EditedControls controls{opened->view.boxes, opened->view.timetable, false,
                           opened->view.drivenCaption};

@@ -1,5 +1,7 @@
 #include "persist/save_scenario.h"
 
+#include <optional>
+
 #include "bridge/paths.h"
 #include "persist/boxes_to_entry.h"
 #include "persist/current_index.h"
@@ -17,7 +19,9 @@ namespace {
 // Everything a save writes, worked out before the first file is touched.
 struct SavePlan {
   std::string entry;
-  std::string documentText;
+  // The document with its start times moved; nothing when they stay, and the session's text is
+  // written as it stands.
+  std::optional<std::string> shiftedDocument;
   std::string startTime;  // as stored in the entry
   bool timetable = false;
 };
@@ -43,9 +47,9 @@ StepResult PlanSave(const ScenarioSession& session, const SaveRequest& request, 
   Result<std::int32_t> shift =
       StartTimeShift(plan.startTime, session.loadedStartTime, request.changeAllConsists);
   if (!shift) return StepFailure{shiftStep, shift.error()};
-  plan.documentText = session.scenarioText;
   if (*shift != 0) {
-    const BulkRewrite rewrite = PutAllTimes(plan.documentText, *shift);
+    const BulkRewrite rewrite =
+        PutAllTimes(session.scenarioText, *shift, plan.shiftedDocument.emplace());
     if (!rewrite.complete()) {
       return StepFailure{shiftStep, rewrite.stoppedBy == TagStatus::kOverflow
                                         ? "a start time would leave the range of whole seconds"
@@ -83,8 +87,9 @@ CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session
   StepResult failed =
       transaction.ReplaceDocument("Scenarios.xml", indexText, routeFolder, "Scenarios");
   if (!failed) {
-    failed =
-        transaction.ReplaceDocument("Scenario.xml", plan.documentText, scenarioFolder, "Scenario");
+    const std::string& document =
+        plan.shiftedDocument ? *plan.shiftedDocument : session.scenarioText;
+    failed = transaction.ReplaceDocument("Scenario.xml", document, scenarioFolder, "Scenario");
   }
   if (failed) {
     dialogs.ShowMessage(SaveFailureMessage(DescribeFailure(*failed, transaction.RollBack())),
@@ -97,7 +102,7 @@ CommandOutcome SaveScenario(const SaveContext& context, ScenarioSession& session
   session.indexTail = current->tail;
   session.entryOnDisk = plan.entry;
   session.scenarioEntry = std::move(plan.entry);
-  session.scenarioText = std::move(plan.documentText);
+  if (plan.shiftedDocument) session.scenarioText = std::move(*plan.shiftedDocument);
   session.loadedStartTime = std::move(plan.startTime);
   session.loadedDisplayName = request.boxes[kBoxDisplayName];
   session.isTimetable = plan.timetable;

@@ -9,7 +9,7 @@ namespace fennick {
 Status WriteScratchXml(const QString& programFolder, const QString& fileName,
                        const std::string& text) {
   if (Status made = MakeRunScratchFolder(programFolder); !made) return made;
-  return WriteFileAtomically(JoinPath(RunScratchFolder(programFolder), fileName), text + "\r\n");
+  return WriteFileAtomically(JoinPath(RunScratchFolder(programFolder), fileName), text, "\r\n");
 }
 
 }  // namespace fennick

@@ -53,12 +53,12 @@ BulkRewrite CollectSlots(std::string_view text, const ElementFinder& finder,
   return outcome;
 }
 
-// Builds the new text in a fresh string of exactly the new size.
+// Builds the new text into `result`, a fresh string of exactly the new size.
 template <class ValueText>
-void RebuildCopy(std::string& text, const std::vector<Slot>& slots, std::size_t newSize,
-                 ValueText valueText) {
+void BuildInto(std::string_view text, const std::vector<Slot>& slots, std::size_t newSize,
+               ValueText valueText, std::string& result) {
   char buffer[16];
-  std::string result;
+  result.clear();
   result.reserve(newSize);
   std::size_t copied = 0;
   for (const Slot& slot : slots) {
@@ -67,6 +67,13 @@ void RebuildCopy(std::string& text, const std::vector<Slot>& slots, std::size_t 
     copied = slot.end;
   }
   result.append(text, copied, std::string::npos);
+}
+
+template <class ValueText>
+void RebuildCopy(std::string& text, const std::vector<Slot>& slots, std::size_t newSize,
+                 ValueText valueText) {
+  std::string result;
+  BuildInto(text, slots, newSize, valueText, result);
   text.swap(result);
 }
 
@@ -109,16 +116,23 @@ void RebuildInPlace(std::string& text, const std::vector<Slot>& slots, std::size
   if (newSize < oldSize) text.resize(newSize);
 }
 
-// Replaces each slot's text by `valueText(slot, buffer)`.
+// The size of the text once every slot holds `valueText(slot, buffer)`; notes each new length.
 template <class ValueText>
-void Rewrite(std::string& text, std::vector<Slot>& slots, ValueText valueText) {
-  if (slots.empty()) return;
+std::size_t NewSize(std::size_t oldSize, std::vector<Slot>& slots, ValueText valueText) {
   char buffer[16];
-  std::size_t newSize = text.size();
+  std::size_t newSize = oldSize;
   for (Slot& slot : slots) {
     slot.newLength = valueText(slot, buffer).size();
     newSize = newSize - (slot.end - slot.begin) + slot.newLength;
   }
+  return newSize;
+}
+
+// Replaces each slot's text by `valueText(slot, buffer)`.
+template <class ValueText>
+void Rewrite(std::string& text, std::vector<Slot>& slots, ValueText valueText) {
+  if (slots.empty()) return;
+  const std::size_t newSize = NewSize(text.size(), slots, valueText);
   // Growing past the capacity would reallocate at double the size; a fresh exact string holds
   // less at its peak.
   if (newSize <= text.capacity()) {
@@ -128,17 +142,31 @@ void Rewrite(std::string& text, std::vector<Slot>& slots, ValueText valueText) {
   }
 }
 
+std::string_view SecondsText(const Slot& slot, char* buffer) {
+  const auto written = std::to_chars(buffer, buffer + 16, slot.seconds);
+  return std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer));
+}
+
+BulkRewrite CollectStartTimes(std::string_view scenarioText, std::int32_t delay,
+                              std::vector<Slot>& slots) {
+  return CollectSlots(scenarioText, ElementFinder("StartTime"), slots,
+                      [delay](std::string_view old) { return ShiftedSeconds(old, delay); });
+}
+
 }  // namespace
 
 BulkRewrite PutAllTimes(std::string& scenarioText, std::int32_t delay) {
   std::vector<Slot> slots;
-  const BulkRewrite outcome =
-      CollectSlots(scenarioText, ElementFinder("StartTime"), slots,
-                   [delay](std::string_view old) { return ShiftedSeconds(old, delay); });
-  Rewrite(scenarioText, slots, [](const Slot& slot, char* buffer) {
-    const auto written = std::to_chars(buffer, buffer + 16, slot.seconds);
-    return std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer));
-  });
+  const BulkRewrite outcome = CollectStartTimes(scenarioText, delay, slots);
+  Rewrite(scenarioText, slots, SecondsText);
+  return outcome;
+}
+
+BulkRewrite PutAllTimes(std::string_view scenarioText, std::int32_t delay, std::string& rewritten) {
+  std::vector<Slot> slots;
+  const BulkRewrite outcome = CollectStartTimes(scenarioText, delay, slots);
+  BuildInto(scenarioText, slots, NewSize(scenarioText.size(), slots, SecondsText), SecondsText,
+            rewritten);
   return outcome;
 }
 

@@ -32,10 +32,16 @@ Result<ConsistSummary> ReadConsist(std::string_view consistText) {
   ConsistMarks marks;
   Result<std::vector<VehicleFields>> vehicles = ReadVehicles(consistText, marks);
   if (!vehicles) return Error{vehicles.error()};
+  return SummarizeConsist(consistText, std::move(vehicles.value()), marks);
+}
+
+Result<ConsistSummary> SummarizeConsist(std::string_view consistText,
+                                        std::vector<VehicleFields> vehicles,
+                                        const ConsistMarks& marks) {
   Result<std::string> caption = CaptionAt(consistText, marks.serviceName);
   if (!caption) return Error{caption.error()};
   return ConsistSummary{std::move(caption.value()), IsDrivenAt(consistText, marks.playerDriver),
-                        std::move(vehicles.value())};
+                        std::move(vehicles)};
 }
 
 }  // namespace fennick

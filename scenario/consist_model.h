@@ -25,4 +25,10 @@ struct ConsistSummary {
 
 Result<ConsistSummary> ReadConsist(std::string_view consistText);
 
+// The same from a listing already scanned (ListEveryConsist): the caption and the driver flag
+// read where its marks point in its text.
+Result<ConsistSummary> SummarizeConsist(std::string_view consistText,
+                                        std::vector<VehicleFields> vehicles,
+                                        const ConsistMarks& marks);
+
 }  // namespace fennick

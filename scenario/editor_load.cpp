@@ -14,12 +14,17 @@ std::string ShownText(std::string_view documentBytes, std::string_view document)
 }
 
 Result<std::vector<EditorConsist>> ReadConsists(std::string_view scenarioText) {
-  const std::vector<Pos> ends = FindConsistEnds(scenarioText);
+  // One scan over the whole document finds the consists and their vehicles together.
+  std::vector<ConsistListing> listings = ListEveryConsist(scenarioText);
   const TextEncoding encoding = DocumentEncoding(scenarioText);
   std::vector<EditorConsist> consists;
-  consists.reserve(ends.size() - 1);
-  for (std::size_t c = 0; c + 1 < ends.size(); ++c) {
-    auto summary = ReadConsist(ConsistListingText(scenarioText, ends, c));
+  consists.reserve(listings.size());
+  for (std::size_t c = 0; c < listings.size(); ++c) {
+    ConsistListing& listing = listings[c];
+    auto summary = listing.vehicles
+                       ? SummarizeConsist(listing.In(scenarioText),
+                                          std::move(listing.vehicles.value()), listing.marks)
+                       : Result<ConsistSummary>(Error{listing.vehicles.error()});
     if (!summary) {
       return Error{"Consist " + std::to_string(c + 1) +
                    " of the scenario cannot be read: " + summary.error()};

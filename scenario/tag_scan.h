@@ -57,6 +57,10 @@ struct BulkRewrite {
 // order, each from its own old value. Built in one pass over the text.
 BulkRewrite PutAllTimes(std::string& scenarioText, std::int32_t delay);
 
+// The same into `rewritten`, built from the text in one pass, so a caller that must keep the
+// text as it is needs no copy of it to rewrite.
+BulkRewrite PutAllTimes(std::string_view scenarioText, std::int32_t delay, std::string& rewritten);
+
 // PutDetail with the same text on every element `name` (e.g. resetting every driver flag),
 // built in one pass over the text.
 BulkRewrite PutAllDetails(std::string& text, std::string_view name, std::string_view value);

@@ -22,12 +22,7 @@ constexpr unsigned char Fold(unsigned char c) {
 }
 
 bool MatchesFrom(const char* at, std::string_view needle) {
-  for (std::size_t k = 0; k < needle.size(); ++k) {
-    if (Fold(static_cast<unsigned char>(at[k])) != Fold(static_cast<unsigned char>(needle[k]))) {
-      return false;
-    }
-  }
-  return true;
+  return MatchesFoldedAt(at, needle);
 }
 
 // 0-based index of the first occurrence starting at or after `start`, or kNoIndex.
@@ -116,11 +111,33 @@ Pos FindCharBack(std::string_view text, char ch, Pos limit) {
   return index == std::string_view::npos ? kNotFound : PositionOf(index);
 }
 
-TagStartSet::TagStartSet(std::string_view nextBytes) {
-  for (char c : nextBytes) {
+namespace {
+
+void AddEitherCase(std::string_view bytes, bool (&table)[256]) {
+  for (char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
-    follows_[byte] = true;
-    if (IsAsciiLetter(byte)) follows_[byte ^ 0x20] = true;
+    table[byte] = true;
+    if (IsAsciiLetter(byte)) table[byte ^ 0x20] = true;
+  }
+}
+
+// Whether a scan for `wanted` stops at the "<" at 0-based `at` (at + 1 < size).
+bool StopsAt(const char* data, std::size_t size, std::size_t at, const TagStartSet& wanted) {
+  const auto next = static_cast<unsigned char>(data[at + 1]);
+  if (!wanted.Contains(next)) return false;
+  if (next != '/' || !wanted.SlashNeedsClosing()) return true;
+  return at + 2 < size && wanted.ContainsClosing(static_cast<unsigned char>(data[at + 2]));
+}
+
+}  // namespace
+
+TagStartSet::TagStartSet(std::string_view nextBytes, std::string_view closingNextBytes) {
+  AddEitherCase(nextBytes, follows_);
+  AddEitherCase(closingNextBytes, followsClosing_);
+  // A "/" is then looked at once more, for the byte behind it.
+  if (!closingNextBytes.empty() && !follows_[static_cast<unsigned char>('/')]) {
+    follows_[static_cast<unsigned char>('/')] = true;
+    slashNeedsClosing_ = true;
   }
 }
 
@@ -137,29 +154,20 @@ Pos FindTagStart(std::string_view text, Pos from, const TagStartSet& wanted) {
     unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(here, open)));
     while (mask != 0) {
       const std::size_t candidate = i + static_cast<std::size_t>(std::countr_zero(mask));
-      if (wanted.Contains(static_cast<unsigned char>(data[candidate + 1]))) {
-        return PositionOf(candidate);
-      }
+      if (StopsAt(data, size, candidate, wanted)) return PositionOf(candidate);
       mask &= mask - 1;
     }
     i += 16;
   }
 #endif
   for (; i + 1 < size; ++i) {
-    if (data[i] == '<' && wanted.Contains(static_cast<unsigned char>(data[i + 1]))) {
-      return PositionOf(i);
-    }
+    if (data[i] == '<' && StopsAt(data, size, i, wanted)) return PositionOf(i);
   }
   return kNotFound;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && MatchesFrom(a.data(), b);
-}
-
-bool MatchesNoCaseAt(std::string_view text, std::size_t index, std::string_view needle) {
-  return index <= text.size() && text.size() - index >= needle.size() &&
-         MatchesFrom(text.data() + index, needle);
 }
 
 std::size_t ReplaceAllNoCase(std::string& text, std::string_view needle,

@@ -1,6 +1,7 @@
 #include "scenario/vehicle_listing.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "scenario/element_finder.h"
 #include "scenario/text_search.h"
@@ -10,12 +11,13 @@ namespace {
 
 constexpr std::string_view kBlockOpen = "<cOwnedEntity";
 constexpr std::string_view kBlockClose = "</cOwnedEntity";
+constexpr std::string_view kConsistClose = "</cConsist";
 
 // Second bytes of the tags the listing looks at: Name, cOwnedEntity, BlueprintID, Flipped,
-// IsPreloaded, InitialLevel, ServiceName, PlayerDriver, Provider and Product. Every other tag is
-// skipped without stopping.
+// IsPreloaded, InitialLevel, ServiceName, PlayerDriver, Provider and Product; and, behind "</",
+// the "c" of cOwnedEntity and cConsist. Every other tag is skipped without stopping.
 const TagStartSet& WantedTags() {
-  static const TagStartSet wanted("ncbfisp");
+  static const TagStartSet wanted("ncbfisp", "c");
   return wanted;
 }
 
@@ -77,14 +79,185 @@ Pos FieldFloor(Pos blockOpen, Pos lastBlockClose, Pos previousEnd) {
   return std::max(lastBlockClose, previousEnd);
 }
 
-// The text of element `name` opening at `at`, when it lies after `floor` and closes before the
-// vehicle's Name (the searched text ends there); otherwise empty.
-std::string FieldText(std::string_view beforeName, std::string_view name, Pos at, Pos floor) {
+// The text of the element `name` whose opening tag the scan met at `at`, when it lies after
+// `floor` and closes before the vehicle's Name (the searched text ends there); otherwise empty.
+// Found as ElementFinder(name) finds it from `at`, without looking for the opening tag again.
+std::string FieldText(std::string_view beforeName, std::string_view closeTag, Pos at, Pos floor) {
   if (at == kNotFound || at <= floor) return {};
-  const ElementSpan span = ElementFinder(name).Find(beforeName, at);
-  if (span.status != TagStatus::kFound || span.open != at) return {};
-  return std::string(span.Text(beforeName));
+  const Pos openEnd = FindChar(beforeName, '>', at);
+  if (openEnd == kNotFound || beforeName[IndexOf(openEnd) - 1] == '/') return {};
+  // The closing tag is nearly always a few bytes on: look at each "<" rather than set up a
+  // search of the rest of the text.
+  for (std::size_t lt = IndexOf(openEnd);;) {
+    const void* found = std::memchr(beforeName.data() + lt, '<', beforeName.size() - lt);
+    if (found == nullptr) return {};
+    lt = static_cast<std::size_t>(static_cast<const char*>(found) - beforeName.data());
+    if (MatchesNoCaseAt(beforeName, lt, closeTag)) {
+      return std::string(beforeName.substr(openEnd, lt - openEnd));
+    }
+    ++lt;
+  }
 }
+
+// The last "</cOwnedEntity" beginning after `from` and before `to` (0-based, `to` excluded), or
+// `last` when there is none.
+Pos LastBlockCloseWithin(std::string_view text, Pos from, std::size_t to, Pos last) {
+  const std::string_view before = text.substr(0, to);
+  for (Pos close = FindNoCase(before, kBlockClose, from + 1); close != kNotFound;
+       close = FindNoCase(before, kBlockClose, close + 1)) {
+    last = close;
+  }
+  return last;
+}
+
+// A forward search that remembers its last answer: a search from p that found q finds q again
+// from anywhere in p..q. A broken document whose Names are unclosed sends every Name to the same
+// far closing tag (or to none), and is still searched once.
+class RememberedSearch {
+ public:
+  template <class Search>
+  Pos Find(Pos from, Search search) {
+    if (from_ != kNotFound && from >= from_ && (found_ == kNotFound || from <= found_)) {
+      return found_;
+    }
+    from_ = from;
+    found_ = search(from);
+    return found_;
+  }
+
+ private:
+  Pos from_ = kNotFound;
+  Pos found_ = kNotFound;
+};
+
+// One listing being scanned: the vehicles found so far and what the next vehicle needs.
+struct OpenListing {
+  explicit OpenListing(Pos start) { listing.first = start; }
+
+  ConsistListing listing;
+  std::vector<VehicleFields> vehicles;
+  LastTags last;
+  Pos previousEnd = kNotFound;
+  Pos lastBlockClose = kNotFound;
+  bool failed = false;
+};
+
+// Lists the vehicles of `text` in one scan. With `splitAtConsists` every "</cConsist" ends one
+// listing and begins the next, and the text behind the last one belongs to none; otherwise the
+// whole text is one listing. Positions are kept in the whole text's terms while scanning and made
+// relative to each listing when it ends.
+class ListingScan {
+ public:
+  ListingScan(std::string_view text, bool splitAtConsists)
+      : text_(text), split_(splitAtConsists), open_(1) {}
+
+  std::vector<ConsistListing> Run() {
+    for (Pos lt = FindTagStart(text_, 1, WantedTags()); lt != kNotFound;) {
+      lt = Stop(lt);
+    }
+    if (!split_) End(PositionOf(text_.size()));
+    return std::move(done_);
+  }
+
+ private:
+  // Handles the tag at `lt`; returns where the scan goes on.
+  Pos Stop(Pos lt) {
+    const std::size_t index = IndexOf(lt);
+    const Pos next = lt + 1;
+    const char second = text_[index + 1];
+    if (second == '/') {
+      if (split_ && MatchesNoCaseAt(text_, index, kConsistClose)) {
+        End(lt);
+        open_ = OpenListing(lt);
+      } else if (MatchesNoCaseAt(text_, index, kBlockClose)) {
+        open_.lastBlockClose = lt;
+      }
+      return FindTagStart(text_, next, WantedTags());
+    }
+    if (open_.failed) return FindTagStart(text_, next, WantedTags());
+    if ((second | 0x20) != 'n' || !MatchesNoCaseAt(text_, index, "<Name")) {
+      NoteTag(text_, index, open_.last, open_.listing.marks);
+      return FindTagStart(text_, next, WantedTags());
+    }
+    return Vehicle(lt);
+  }
+
+  // The vehicle whose Name opens at `lt`.
+  Pos Vehicle(Pos lt) {
+    const std::size_t index = IndexOf(lt);
+    ElementSpan name = FindName(lt);
+    if (split_ && CrossesConsistEnd(lt, name)) name.status = TagStatus::kUnclosed;
+    if (name.status == TagStatus::kUnclosed) {
+      open_.failed = true;
+      open_.listing.vehicles = Error{"Vehicle " + std::to_string(open_.vehicles.size() + 1) +
+                                     " of the consist has a Name element without a closing tag."};
+      return FindTagStart(text_, lt + 1, WantedTags());
+    }
+    const std::string_view beforeName = text_.substr(0, index);
+    const LastTags& last = open_.last;
+    const Pos floor = FieldFloor(last.blockOpen, open_.lastBlockClose, open_.previousEnd);
+    VehicleFields vehicle;
+    if (name.status == TagStatus::kFound) vehicle.name = std::string(name.Text(text_));
+    vehicle.blueprint = FieldText(beforeName, "</BlueprintID", last.blueprint, floor);
+    vehicle.flipped = FieldText(beforeName, "</Flipped", last.flipped, floor);
+    vehicle.preloaded = FieldText(beforeName, "</IsPreloaded", last.preloaded, floor);
+    vehicle.loadable = last.emptyLoad <= floor;
+    vehicle.provider = FieldText(beforeName, "</Provider", last.provider, floor);
+    vehicle.product = FieldText(beforeName, "</Product", last.product, floor);
+    open_.vehicles.push_back(std::move(vehicle));
+    open_.previousEnd = name.status == TagStatus::kFound ? name.close : name.openEnd;
+    // The scan goes on behind the Name; a block closing inside it still counts for the next one.
+    open_.lastBlockClose =
+        LastBlockCloseWithin(text_, lt, IndexOf(open_.previousEnd), open_.lastBlockClose);
+    return FindTagStart(text_, open_.previousEnd + 1, WantedTags());
+  }
+
+  // The Name element opening at `lt`, as ElementFinder("Name") finds it.
+  ElementSpan FindName(Pos lt) {
+    ElementSpan span;
+    span.open = lt;
+    span.status = TagStatus::kUnclosed;
+    span.openEnd = tagEnd_.Find(lt, [this](Pos from) { return FindChar(text_, '>', from); });
+    if (span.openEnd == kNotFound) return span;
+    if (text_[IndexOf(span.openEnd) - 1] == '/') {
+      span.status = TagStatus::kEmptyForm;
+      return span;
+    }
+    span.close = nameClose_.Find(span.openEnd,
+                                 [this](Pos from) { return FindNoCase(text_, "</Name", from); });
+    if (span.close != kNotFound) span.status = TagStatus::kFound;
+    return span;
+  }
+
+  // Whether the Name at `lt` reaches past the end of its consist: its listing text ends at the
+  // next "</cConsist", so the Name's ">" or closing tag must lie before that.
+  bool CrossesConsistEnd(Pos lt, const ElementSpan& name) const {
+    Pos reach = kNotFound;
+    if (name.status == TagStatus::kFound) reach = name.close;
+    if (name.status == TagStatus::kEmptyForm) reach = name.openEnd;
+    if (reach == kNotFound) return false;
+    return FindNoCase(text_.substr(0, IndexOf(reach)), kConsistClose, lt + 1) != kNotFound;
+  }
+
+  // Ends the open listing just before `end`, its positions made relative to its own text.
+  void End(Pos end) {
+    ConsistListing& listing = open_.listing;
+    listing.length = end - listing.first;
+    if (!open_.failed) listing.vehicles = std::move(open_.vehicles);
+    const Pos offset = listing.first - 1;
+    for (Pos* mark : {&listing.marks.serviceName, &listing.marks.playerDriver}) {
+      if (*mark != kNotFound) *mark -= offset;
+    }
+    done_.push_back(std::move(listing));
+  }
+
+  std::string_view text_;
+  bool split_;
+  OpenListing open_;
+  std::vector<ConsistListing> done_;
+  RememberedSearch tagEnd_;
+  RememberedSearch nameClose_;
+};
 
 }  // namespace
 
@@ -94,46 +267,13 @@ Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText) {
 }
 
 Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText, ConsistMarks& marks) {
-  static const ElementFinder nameFinder("Name");
-  marks = ConsistMarks{};
-  std::vector<VehicleFields> vehicles;
-  LastTags last;
-  Pos previousEnd = kNotFound;
-  // Closing tags of blocks are found by a search of their own that only ever moves forward.
-  Pos lastBlockClose = kNotFound;
-  Pos closeSearchFrom = 1;
-  for (Pos lt = FindTagStart(consistText, 1, WantedTags()); lt != kNotFound;) {
-    const std::size_t index = IndexOf(lt);
-    if (!MatchesNoCaseAt(consistText, index, "<Name")) {
-      NoteTag(consistText, index, last, marks);
-      lt = FindTagStart(consistText, lt + 1, WantedTags());
-      continue;
-    }
-    const ElementSpan name = nameFinder.Find(consistText, lt);
-    if (name.status == TagStatus::kUnclosed) {
-      return Error{"Vehicle " + std::to_string(vehicles.size() + 1) +
-                   " of the consist has a Name element without a closing tag."};
-    }
-    const std::string_view beforeName = consistText.substr(0, index);
-    for (Pos close = FindNoCase(beforeName, kBlockClose, closeSearchFrom); close != kNotFound;
-         close = FindNoCase(beforeName, kBlockClose, close + 1)) {
-      lastBlockClose = close;
-    }
-    closeSearchFrom = lt;
-    const Pos floor = FieldFloor(last.blockOpen, lastBlockClose, previousEnd);
-    VehicleFields vehicle;
-    if (name.status == TagStatus::kFound) vehicle.name = std::string(name.Text(consistText));
-    vehicle.blueprint = FieldText(beforeName, "BlueprintID", last.blueprint, floor);
-    vehicle.flipped = FieldText(beforeName, "Flipped", last.flipped, floor);
-    vehicle.preloaded = FieldText(beforeName, "IsPreloaded", last.preloaded, floor);
-    vehicle.loadable = last.emptyLoad <= floor;
-    vehicle.provider = FieldText(beforeName, "Provider", last.provider, floor);
-    vehicle.product = FieldText(beforeName, "Product", last.product, floor);
-    vehicles.push_back(std::move(vehicle));
-    previousEnd = name.status == TagStatus::kFound ? name.close : name.openEnd;
-    lt = FindTagStart(consistText, previousEnd + 1, WantedTags());
-  }
-  return vehicles;
+  std::vector<ConsistListing> listed = ListingScan(consistText, false).Run();
+  marks = listed.front().marks;
+  return std::move(listed.front().vehicles);
+}
+
+std::vector<ConsistListing> ListEveryConsist(std::string_view scenarioText) {
+  return ListingScan(scenarioText, true).Run();
 }
 
 }  // namespace fennick

@@ -35,4 +35,18 @@ struct ConsistMarks {
 };
 Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText, ConsistMarks& marks);
 
+// Every consist of a document as one scan finds it: the listing text of each (as
+// ConsistListingText cuts it at the "</cConsist" tags) with what ReadVehicles gives for that
+// text, marks relative to it. The editor load reads a whole document this way, once.
+struct ConsistListing {
+  Pos first = kNotFound;   // where the listing text begins in the document
+  std::size_t length = 0;  // up to the next "</cConsist"
+  Result<std::vector<VehicleFields>> vehicles = std::vector<VehicleFields>{};
+  ConsistMarks marks;
+  std::string_view In(std::string_view document) const {
+    return document.substr(IndexOf(first), length);
+  }
+};
+std::vector<ConsistListing> ListEveryConsist(std::string_view scenarioText);
+
 }  // namespace fennick
