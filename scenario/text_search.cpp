@@ -113,30 +113,49 @@ Pos FindCharBack(std::string_view text, char ch, Pos limit) {
 
 namespace {
 
-void AddEitherCase(std::string_view bytes, bool (&table)[256]) {
-  for (char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    table[byte] = true;
-    if (IsAsciiLetter(byte)) table[byte ^ 0x20] = true;
-  }
-}
-
 // Whether a scan for `wanted` stops at the "<" at 0-based `at` (at + 1 < size).
 bool StopsAt(const char* data, std::size_t size, std::size_t at, const TagStartSet& wanted) {
   const auto next = static_cast<unsigned char>(data[at + 1]);
   if (!wanted.Contains(next)) return false;
-  if (next != '/' || !wanted.SlashNeedsClosing()) return true;
-  return at + 2 < size && wanted.ContainsClosing(static_cast<unsigned char>(data[at + 2]));
+  const auto byteAt = [&](std::size_t i) {
+    return i < size ? static_cast<unsigned char>(data[i]) : static_cast<unsigned char>(0);
+  };
+  if (next == '/' && wanted.SlashNeedsClosing()) {
+    return wanted.Wants(byteAt(at + 2), byteAt(at + 3), true);
+  }
+  return wanted.Wants(next, byteAt(at + 2), false);
 }
 
 }  // namespace
 
+void TagStartSet::Add(std::string_view start, std::uint32_t (&table)[256]) {
+  if (start.empty()) return;
+  const auto first = static_cast<unsigned char>(start[0]);
+  std::uint32_t seconds = kAnySecond;
+  if (start.size() > 1) {
+    const std::uint32_t bit = 1u << ((static_cast<unsigned char>(start[1]) | 0x20) - 'a');
+    seconds = table[first] == kAnySecond ? kAnySecond : (table[first] | bit);
+  }
+  table[first] = seconds;
+  if (IsAsciiLetter(first)) table[first ^ 0x20] = seconds;
+}
+
+TagStartSet::TagStartSet(std::initializer_list<std::string_view> starts,
+                         std::initializer_list<std::string_view> closingStarts) {
+  for (std::string_view start : starts) Add(start, follows_);
+  for (std::string_view start : closingStarts) Add(start, followsClosing_);
+  // A "/" is then looked at once more, for the bytes behind it.
+  if (closingStarts.size() != 0 && follows_[static_cast<unsigned char>('/')] == 0) {
+    follows_[static_cast<unsigned char>('/')] = kAnySecond;
+    slashNeedsClosing_ = true;
+  }
+}
+
 TagStartSet::TagStartSet(std::string_view nextBytes, std::string_view closingNextBytes) {
-  AddEitherCase(nextBytes, follows_);
-  AddEitherCase(closingNextBytes, followsClosing_);
-  // A "/" is then looked at once more, for the byte behind it.
-  if (!closingNextBytes.empty() && !follows_[static_cast<unsigned char>('/')]) {
-    follows_[static_cast<unsigned char>('/')] = true;
+  for (char c : nextBytes) Add(std::string_view(&c, 1), follows_);
+  for (char c : closingNextBytes) Add(std::string_view(&c, 1), followsClosing_);
+  if (!closingNextBytes.empty() && follows_[static_cast<unsigned char>('/')] == 0) {
+    follows_[static_cast<unsigned char>('/')] = kAnySecond;
     slashNeedsClosing_ = true;
   }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -26,20 +28,38 @@ Pos FindChar(std::string_view text, char ch, Pos from);
 // Last `ch` at or before `limit` (a limit beyond the text means the whole text).
 Pos FindCharBack(std::string_view text, char ch, Pos limit);
 
-// The bytes that may follow "<" for a scan to stop there: the given ones (in lower case) in
-// either letter case; and those that may follow "</", for a scan that also wants some closing
-// tags. Built once, used for every stop of a scan.
+// What may follow "<" for a scan to stop there: the given bytes (letters in lower case, matched in
+// either case), each alone or as the first of a two-letter prefix ("na" stops at "<Name" but not
+// at "<Number"); and, for a scan that also wants some closing tags, the same behind "</". Built
+// once, used for every stop of a scan.
 class TagStartSet {
  public:
+  // Each entry of the lists is one byte or two letters.
+  TagStartSet(std::initializer_list<std::string_view> starts,
+              std::initializer_list<std::string_view> closingStarts = {});
+  // Single bytes, as a string: TagStartSet("ncb") is TagStartSet({"n", "c", "b"}).
   explicit TagStartSet(std::string_view nextBytes, std::string_view closingNextBytes = {});
-  bool Contains(unsigned char byte) const { return follows_[byte]; }
-  bool ContainsClosing(unsigned char byte) const { return followsClosing_[byte]; }
-  // Whether a "/" after the "<" stops a scan only with a byte of the closing set behind it.
+
+  // Whether a tag whose bytes behind "<" (or behind "</" when `closing`) are `first` and
+  // `second` is wanted.
+  bool Wants(unsigned char first, unsigned char second, bool closing) const {
+    const std::uint32_t seconds = (closing ? followsClosing_ : follows_)[first];
+    if (seconds == kAnySecond || seconds == 0) return seconds != 0;
+    const unsigned letter = static_cast<unsigned>((second | 0x20) - 'a');
+    return letter < 26 && ((seconds >> letter) & 1u) != 0;
+  }
+  bool Contains(unsigned char byte) const { return follows_[byte] != 0; }
+  // Whether a "/" after the "<" stops a scan only with a wanted closing tag behind it.
   bool SlashNeedsClosing() const { return slashNeedsClosing_; }
 
  private:
-  bool follows_[256] = {};
-  bool followsClosing_[256] = {};
+  static constexpr std::uint32_t kAnySecond = 0xFFFFFFFFu;
+  void Add(std::string_view start, std::uint32_t (&table)[256]);
+
+  // By the byte behind "<" (or "</"): 0 when not wanted, kAnySecond when wanted whatever follows,
+  // else one bit for each letter a-z that may follow it.
+  std::uint32_t follows_[256] = {};
+  std::uint32_t followsClosing_[256] = {};
   bool slashNeedsClosing_ = false;
 };
 

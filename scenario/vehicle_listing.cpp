@@ -12,12 +12,16 @@ namespace {
 constexpr std::string_view kBlockOpen = "<cOwnedEntity";
 constexpr std::string_view kBlockClose = "</cOwnedEntity";
 constexpr std::string_view kConsistClose = "</cConsist";
+// Consists hold a few dozen vehicles at most: room for them saves the list's regrowth.
+constexpr std::size_t kVehiclesReserved = 32;
 
-// Second bytes of the tags the listing looks at: Name, cOwnedEntity, BlueprintID, Flipped,
-// IsPreloaded, InitialLevel, ServiceName, PlayerDriver, Provider and Product; and, behind "</",
-// the "c" of cOwnedEntity and cConsist. Every other tag is skipped without stopping.
+// The tags the listing looks at, by their first two letters: Name, cOwnedEntity, BlueprintID,
+// Flipped, IsPreloaded, InitialLevel, ServiceName, PlayerDriver, Provider and Product; behind
+// "</", cOwnedEntity and cConsist. Every other tag but a few that share those letters (Component,
+// BlueprintSetID, cCargoComponent's closing tag) is skipped without stopping.
 const TagStartSet& WantedTags() {
-  static const TagStartSet wanted("ncbfisp", "c");
+  static const TagStartSet wanted({"na", "co", "bl", "fl", "is", "in", "se", "pl", "pr"},
+                                  {"co", "cc"});
   return wanted;
 }
 
@@ -152,7 +156,7 @@ class ListingScan {
       : text_(text), split_(splitAtConsists), open_(1) {}
 
   std::vector<ConsistListing> Run() {
-    for (Pos lt = FindTagStart(text_, 1, WantedTags()); lt != kNotFound;) {
+    for (Pos lt = FindTagStart(text_, 1, wanted_); lt != kNotFound;) {
       lt = Stop(lt);
     }
     if (!split_) End(PositionOf(text_.size()));
@@ -172,12 +176,12 @@ class ListingScan {
       } else if (MatchesNoCaseAt(text_, index, kBlockClose)) {
         open_.lastBlockClose = lt;
       }
-      return FindTagStart(text_, next, WantedTags());
+      return FindTagStart(text_, next, wanted_);
     }
-    if (open_.failed) return FindTagStart(text_, next, WantedTags());
+    if (open_.failed) return FindTagStart(text_, next, wanted_);
     if ((second | 0x20) != 'n' || !MatchesNoCaseAt(text_, index, "<Name")) {
       NoteTag(text_, index, open_.last, open_.listing.marks);
-      return FindTagStart(text_, next, WantedTags());
+      return FindTagStart(text_, next, wanted_);
     }
     return Vehicle(lt);
   }
@@ -185,13 +189,15 @@ class ListingScan {
   // The vehicle whose Name opens at `lt`.
   Pos Vehicle(Pos lt) {
     const std::size_t index = IndexOf(lt);
-    ElementSpan name = FindName(lt);
-    if (split_ && CrossesConsistEnd(lt, name)) name.status = TagStatus::kUnclosed;
+    ElementSpan name;
+    const bool plain = PlainName(lt, name);
+    if (!plain) name = FindName(lt);
+    if (!plain && split_ && CrossesConsistEnd(lt, name)) name.status = TagStatus::kUnclosed;
     if (name.status == TagStatus::kUnclosed) {
       open_.failed = true;
       open_.listing.vehicles = Error{"Vehicle " + std::to_string(open_.vehicles.size() + 1) +
                                      " of the consist has a Name element without a closing tag."};
-      return FindTagStart(text_, lt + 1, WantedTags());
+      return FindTagStart(text_, lt + 1, wanted_);
     }
     const std::string_view beforeName = text_.substr(0, index);
     const LastTags& last = open_.last;
@@ -204,12 +210,32 @@ class ListingScan {
     vehicle.loadable = last.emptyLoad <= floor;
     vehicle.provider = FieldText(beforeName, "</Provider", last.provider, floor);
     vehicle.product = FieldText(beforeName, "</Product", last.product, floor);
+    if (open_.vehicles.empty()) open_.vehicles.reserve(kVehiclesReserved);
     open_.vehicles.push_back(std::move(vehicle));
     open_.previousEnd = name.status == TagStatus::kFound ? name.close : name.openEnd;
     // The scan goes on behind the Name; a block closing inside it still counts for the next one.
-    open_.lastBlockClose =
-        LastBlockCloseWithin(text_, lt, IndexOf(open_.previousEnd), open_.lastBlockClose);
-    return FindTagStart(text_, open_.previousEnd + 1, WantedTags());
+    if (!plain) {
+      open_.lastBlockClose =
+          LastBlockCloseWithin(text_, lt, IndexOf(open_.previousEnd), open_.lastBlockClose);
+    }
+    return FindTagStart(text_, open_.previousEnd + 1, wanted_);
+  }
+
+  // The usual Name: no "<" from its opening tag to its "</Name". Then that is the element
+  // FindName would find, and no other tag (no consist's or block's end) lies inside it.
+  bool PlainName(Pos lt, ElementSpan& name) const {
+    const Pos nextLt = FindChar(text_, '<', lt + 1);
+    if (nextLt == kNotFound || !MatchesNoCaseAt(text_, IndexOf(nextLt), "</Name")) return false;
+    const void* gt = std::memchr(text_.data() + lt, '>', IndexOf(nextLt) - IndexOf(lt));
+    if (gt == nullptr) return false;
+    const Pos openEnd =
+        PositionOf(static_cast<std::size_t>(static_cast<const char*>(gt) - text_.data()));
+    if (text_[IndexOf(openEnd) - 1] == '/') return false;
+    name.open = lt;
+    name.openEnd = openEnd;
+    name.close = nextLt;
+    name.status = TagStatus::kFound;
+    return true;
   }
 
   // The Name element opening at `lt`, as ElementFinder("Name") finds it.
@@ -252,6 +278,7 @@ class ListingScan {
   }
 
   std::string_view text_;
+  const TagStartSet& wanted_ = WantedTags();
   bool split_;
   OpenListing open_;
   std::vector<ConsistListing> done_;
