@@ -3,10 +3,8 @@
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QStringList>
-#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace fennick::testing {
 
@@ -29,12 +27,6 @@ ChildResult RunChild(
 QByteArray ReadWholeFile(const QString& path);
 bool WriteWholeFile(const QString& path, const QByteArray& bytes);
 
-// Small independent readers for generated documents, matching element names exactly:
-// each element from its start tag through the next end tag of that name, and what lies between.
-std::vector<std::string> ElementBlocks(std::string_view doc, std::string_view name);
-std::vector<std::string> ElementTexts(std::string_view doc, std::string_view name);
 std::size_t CountOf(std::string_view doc, std::string_view needle);
-// True when the needles occur in the text one after the other in this order.
-bool InOrder(std::string_view text, std::initializer_list<std::string_view> needles);
 
 }  // namespace fennick::testing
