@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,103 +48,71 @@ class StartupWindowTest : public ::testing::Test {
   int pickersShown = 0;
 };
 
-TEST_F(StartupWindowTest, ControlsAndCaption) {
+// With the folder known: no picker, the donation writes its mark, Start reports a TempFiles it
+// cannot make and stays, then empties the folder, opens the browser and closes.
+TEST_F(StartupWindowTest, StartAndDonationWithTheFolderKnown) {
+  actions.openAddress = [](const QString&) { return true; };
   Open("C:\\Sim\r\n\r\n\r\nFalse\r\n");
-  EXPECT_EQ(window->objectName(), "frmStartup");
   EXPECT_EQ(window->windowTitle(),
             "RailSimulator Startup  Version 1.0.45   Rail Simulator path in use is - C:\\Sim");
-  EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Rail Simulator fennick");
-  EXPECT_EQ(Button("Command1")->text(), "Start");
-  EXPECT_TRUE(Button("Command2")->text().isEmpty());
   EXPECT_TRUE(Button("Command2")->isVisible());
-  auto* menu = window->findChild<QMenu*>("mnuOptions");
-  ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->title(), "Options");
-  auto* item = window->findChild<QAction*>("mnuRSPath");
-  ASSERT_NE(item, nullptr);
-  EXPECT_EQ(item->text(), "Select RS Path");
   EXPECT_EQ(pickersShown, 0);
+  dialogs.answers.push_back(false);
+  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+  EXPECT_EQ(ReadFileBytes(state.paths.IniPath()), "C:\\Sim\r\nContribute\r\n\r\nFalse\r\n");
+
+  dialogs.shown.clear();
+  ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles"), "a file in the way"));
+  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+  EXPECT_EQ(browsersOpened, 0);
+  EXPECT_TRUE(window->isVisible());
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_TRUE(dialogs.shown[0].text.ends_with(" occurred in frmStartup command1\n"));
+
+  QFile::remove(dir.filePath("TempFiles"));
+  QDir().mkpath(dir.filePath("TempFiles"));
+  ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles/Scenario.xml"), "<old/>"));
+  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+  EXPECT_EQ(browsersOpened, 1);
+  EXPECT_TRUE(QDir(dir.filePath("TempFiles")).isEmpty());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
-TEST_F(StartupWindowTest, AnyContributeMarkHidesTheDonationButton) {
-  Open("C:\\Sim\r\nanything\r\n\r\nFalse\r\n");
+// Any contribute mark hides the donation button; no folder known shows the picker at load, and
+// the menu shows it again.
+TEST_F(StartupWindowTest, NoFolderKnownAsksAndAnyMarkHidesTheDonation) {
+  Open("\r\nanything\r\n\r\nFalse\r\n");
   EXPECT_FALSE(Button("Command2")->isVisible());
-}
-
-TEST_F(StartupWindowTest, NoFolderKnownShowsThePickerAtLoadAndTheMenuShowsItAgain) {
-  Open(nullptr);
   EXPECT_EQ(pickersShown, 1);
   EXPECT_TRUE(window->windowTitle().endsWith("Rail Simulator path in use is - "));
   window->findChild<QAction*>("mnuRSPath")->trigger();
   EXPECT_EQ(pickersShown, 2);
 }
 
-TEST_F(StartupWindowTest, StartEmptiesTempFilesOpensTheBrowserAndCloses) {
-  Open("C:\\Sim\r\n");
-  QDir().mkpath(dir.filePath("TempFiles"));
-  ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles/Scenario.xml"), "<old/>"));
-  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-  EXPECT_EQ(browsersOpened, 1);
-  EXPECT_TRUE(QDir(dir.filePath("TempFiles")).exists());
-  EXPECT_TRUE(QDir(dir.filePath("TempFiles")).isEmpty());
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(StartupWindowTest, StartThatCannotMakeTempFilesReportsAndStays) {
-  Open("C:\\Sim\r\n");
-  ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles"), "a file in the way"));
-  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-  EXPECT_EQ(browsersOpened, 0);
-  EXPECT_TRUE(window->isVisible());
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].title, "RS_Fennick");
-  EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(QString::fromStdString(dialogs.shown[0].text).startsWith("Error - "));
-  EXPECT_TRUE(
-      QString::fromStdString(dialogs.shown[0].text).endsWith(" occurred in frmStartup command1\n"));
-}
-
-TEST_F(StartupWindowTest, DonationMarksAndWritesSettings) {
-  actions.openAddress = [](const QString&) { return true; };
-  Open("C:\\Sim\r\n\r\n\r\nFalse\r\n");
-  dialogs.answers.push_back(false);
-  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-  EXPECT_EQ(ReadFileBytes(state.paths.IniPath()), "C:\\Sim\r\nContribute\r\n\r\nFalse\r\n");
-}
-
+// The picker starts at the folder in use; OK stores the typed path unchanged, Cancel nothing.
 TEST(FolderPickerTest, TypedPathIsStoredUnchangedAndCancelChangesNothing) {
   QTemporaryDir dir;
-  AppState state{AppPaths(dir.path()), {"old", "Contribute", "stock", true}};
+  const QString inUse = dir.filePath("Rail Simulator");
+  QDir().mkpath(inUse);
+  AppState state{AppPaths(dir.path()), {inUse, "Contribute", "stock", true}};
+  const QString typed = "/typed, with comma/Rail Simulator";
   {
     FolderPicker picker(state);
-    EXPECT_EQ(picker.windowTitle(), "Select Folder Containing RailSim.exe");
     auto* text = picker.findChild<QLineEdit*>("Text1");
-    ASSERT_NE(text, nullptr);
-    EXPECT_FALSE(text->text().isEmpty());
-    text->setText("/typed, with comma/Rail Simulator");
+    EXPECT_EQ(text->text(), QDir::toNativeSeparators(inUse));
+    text->setText(typed);
     QTest::mouseClick(picker.findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
-    EXPECT_EQ(state.settings.rsPath, "old");
+    EXPECT_EQ(state.settings.rsPath, inUse);
     EXPECT_FALSE(QFile::exists(state.paths.IniPath()));
   }
   FolderPicker picker(state);
-  picker.findChild<QLineEdit*>("Text1")->setText("/typed, with comma/Rail Simulator");
+  picker.findChild<QLineEdit*>("Text1")->setText(typed);
   QTest::mouseClick(picker.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
-  EXPECT_EQ(state.settings.rsPath, "/typed, with comma/Rail Simulator");
+  EXPECT_EQ(state.settings.rsPath, typed);
   EXPECT_EQ(ReadFileBytes(state.paths.IniPath()),
-            "\"/typed, with comma/Rail Simulator\"\r\nContribute\r\nstock\r\nTrue\r\n");
-  Settings reread;
-  ASSERT_TRUE(LoadSettings(state.paths.IniPath(), reread));
-  EXPECT_EQ(reread.rsPath, state.settings.rsPath);
-}
-
-TEST(FolderPickerTest, ChoosingAFolderInTheTreeFillsTheTextBox) {
-  QTemporaryDir dir;
-  QDir().mkpath(dir.filePath("Rail Simulator"));
-  AppState state{AppPaths(dir.path()), {dir.filePath("Rail Simulator"), "", "", false}};
-  FolderPicker picker(state);
-  EXPECT_EQ(picker.findChild<QLineEdit*>("Text1")->text(),
-            QDir::toNativeSeparators(dir.filePath("Rail Simulator")));
+            "\"" + typed.toUtf8() + "\"\r\nContribute\r\nstock\r\nTrue\r\n");
 }
 
 }  // namespace
