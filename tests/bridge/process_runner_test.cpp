@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <thread>
@@ -25,72 +24,31 @@ namespace fennick {
 namespace {
 
 #ifndef Q_OS_WIN
-// A folder on the search path for this test only.
-class SearchPath {
- public:
-  explicit SearchPath(const QString& folder) : saved_(qgetenv("PATH")) {
-    qputenv("PATH",
-            (folder + QDir::listSeparator() + QString::fromLocal8Bit(saved_)).toLocal8Bit());
-  }
-  ~SearchPath() { qputenv("PATH", saved_); }
-
- private:
-  QByteArray saved_;
-};
-
-// Only looked up, never run.
-bool MakeExecutable(const QString& path, const QByteArray& bytes) {
-  return test::WriteFileBytes(path, bytes) &&
-         QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-}
-#endif
-
-TEST(LaunchFor, WindowsProgramsGoThroughWineWhereTheyAreNotNative) {
+// Elsewhere than Windows a Windows program goes through the wine found on the search path.
+TEST(LaunchFor, WindowsProgramsGoThroughWine) {
   QTemporaryDir dir;
-  const QString exe = dir.filePath("serz.exe");
-  ASSERT_TRUE(test::WriteFileBytes(exe, "MZ\x90\x00 a Windows program"));
-  QString why;
-#ifdef Q_OS_WIN
-  const Launch direct = LaunchFor(exe, {"in", "xml:out"}, &why);
-  EXPECT_EQ(direct.program, exe);
-  EXPECT_EQ(direct.arguments, QStringList({"in", "xml:out"}));
-#else
-  const QString native = dir.filePath("native.exe");
-  ASSERT_TRUE(MakeExecutable(native,
-                             "\x7F"
-                             "ELF"));
-  {
-    SearchPath empty(dir.filePath("no-wine-here"));
-    qputenv("PATH", dir.filePath("no-wine-here").toLocal8Bit());
-    const Launch launch = LaunchFor(exe, {"in", "xml:out"}, &why);
-    EXPECT_TRUE(launch.program.isEmpty());
-    EXPECT_TRUE(why.contains("wine")) << why.toStdString();
+  const QString exe = dir.filePath("serz.exe"), native = dir.filePath("native.exe");
+  const QString wine = dir.filePath("bin/wine");
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("bin")) && test::WriteFileBytes(exe, "MZ\x90"));
+  for (const QString& path : {native, wine}) {
+    ASSERT_TRUE(test::WriteFileBytes(path, "\x7F" "ELF") &&
+                QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner));
   }
-  const QString bin = dir.filePath("bin");
-  QDir().mkpath(bin);
-  ASSERT_TRUE(MakeExecutable(bin + "/wine",
-                             "\x7F"
-                             "ELF"));
-  SearchPath withWine(bin);
+  const QByteArray saved = qgetenv("PATH");
+  QString why;
+  qputenv("PATH", dir.filePath("no-wine-here").toLocal8Bit());
+  EXPECT_TRUE(LaunchFor(exe, {"in"}, &why).program.isEmpty());
+  EXPECT_TRUE(why.contains("wine")) << why.toStdString();
+  qputenv("PATH", dir.filePath("bin").toLocal8Bit());
   const Launch throughWine = LaunchFor(exe, {"in", "xml:out"}, &why);
-  EXPECT_EQ(throughWine.program, bin + "/wine");
-  EXPECT_EQ(throughWine.arguments, QStringList({exe, "in", "xml:out"}));
   const Launch direct = LaunchFor(native, {"a"}, &why);
+  qputenv("PATH", saved);
+  EXPECT_EQ(throughWine.program, wine);
+  EXPECT_EQ(throughWine.arguments, QStringList({exe, "in", "xml:out"}));
   EXPECT_EQ(direct.program, native);
   EXPECT_EQ(direct.arguments, QStringList({"a"}));
+}
 #endif
-}
-
-TEST(RunAndWait, ReportsExitStatusAndAFailedStart) {
-  QTemporaryDir dir;
-  // The stand-in converter refuses an empty command line with status 2.
-  const RunOutcome ended = RunAndWait(Launch{test::SerzStandIn(), {}, {}, {}});
-  EXPECT_TRUE(ended.started);
-  EXPECT_EQ(ended.exitCode, 2);
-  const RunOutcome missing = RunAndWait(Launch{dir.filePath("none"), {}, {}, {}});
-  EXPECT_FALSE(missing.started);
-  EXPECT_FALSE(missing.errorText.isEmpty());
-}
 
 bool ProcessIsGone(qint64 pid) {
 #ifdef Q_OS_WIN
@@ -104,8 +62,13 @@ bool ProcessIsGone(qint64 pid) {
 #endif
 }
 
-TEST(RunAndWait, ACancelledRunEndsItsChild) {
+TEST(RunAndWait, ExitStatusAFailedStartAndACancelThatEndsTheChild) {
   QTemporaryDir dir;
+  EXPECT_EQ(RunAndWait(Launch{test::SerzStandIn(), {}, {}, {}}).exitCode, 2);  // no arguments
+  const RunOutcome missing = RunAndWait(Launch{dir.filePath("none"), {}, {}, {}});
+  EXPECT_FALSE(missing.started);
+  EXPECT_FALSE(missing.errorText.isEmpty());
+
   const QString in = dir.filePath("in.bin"), out = dir.filePath("out.xml");
   ASSERT_TRUE(test::WriteFileBytes(in, "<a/>"));
   // The stand-in writes its process id where its output belongs, then never ends by itself.
@@ -140,8 +103,7 @@ TEST(RunAndWait, ACancelledRunEndsItsChild) {
 }
 
 TEST(StartProgram, StartsInTheProgramsFolderOrSaysWhyNot) {
-  // Kept to the end of the run: the started program may still be reading itself.
-  static QTemporaryDir dir;
+  static QTemporaryDir dir;  // kept to the end: the started program may still be reading itself
   const QString sim = dir.filePath("Rail Simulator");
   ASSERT_TRUE(QDir().mkpath(sim));
   const auto missing = StartProgram(sim + "\\RailSim.exe");
