@@ -62,28 +62,8 @@ class RoutesWindowTest : public test::BrowserFixture {
   std::unique_ptr<RoutesWindow> window;
 };
 
-TEST_F(RoutesWindowTest, ControlsCaptionsAndTheStateAfterLoading) {
+TEST_F(RoutesWindowTest, TheStateAfterLoading) {
   Open();
-  EXPECT_EQ(window->objectName(), "frmShowRoutes");
-  EXPECT_EQ(window->windowTitle(), "Select Route");
-  const std::pair<const char*, const char*> captions[] = {
-      {"Label1_0", "Route Name"},
-      {"Label3_0", "Folder Name"},
-      {"Label1_1", "Scenario Name"},
-      {"Label3_1", "Folder Name"},
-      {"Label2", "Saved Copies of Selected Scenario"},
-      {"Command1", "List Scenarios in Selected Route"},
-      {"Command2", "Revert to Default for selected Route"},
-      {"Command3", "Revert to Default for selected Scenario"},
-      {"Command4", "Save CurrentSave.xml As"},
-      {"Command5", "Overwrite CurrentSave.xml with Selected file"},
-      {"Command6", "Run RailSim Using Selected Save File"},
-      {"Command7", "Edit Selected Scenario"},
-      {"Command8", "RunRailSim Editor using this Save File"},
-      {"Command9", "Exit"}};
-  for (const auto& [name, caption] : captions) {
-    EXPECT_EQ(Find<QWidget>(name)->property("text").toString(), caption) << name;
-  }
   // Usable at first: Command1, Command4 to Command6, Command8 and Command9.
   EXPECT_EQ(Enabled(), "100111011");
   EXPECT_EQ(Rows(Routes()), test::SampleRoutes());
@@ -93,18 +73,6 @@ TEST_F(RoutesWindowTest, ControlsCaptionsAndTheStateAfterLoading) {
   EXPECT_TRUE(dialogs.shown.empty());
   Find("Command9")->click();
   EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(RoutesWindowTest, ALoadWithoutRoutesXmlSaysSoAndOpensEmpty) {
-  ASSERT_TRUE(QFile::remove(install.Path("Content/Routes.xml")));
-  Open();
-  EXPECT_EQ(dialogs.Messages(),
-            std::vector<std::string>{
-                "Error - the route list " +
-                QDir::toNativeSeparators(install.Path("Content/Routes.xml")).toStdString() +
-                " cannot be read occurred in frmShowRoutes_Load\ni =  0"});
-  EXPECT_EQ(Routes()->topLevelItemCount(), 0);
-  EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(RoutesWindowTest, ARouteClickListsItsScenariosAndAPressChoosesOne) {
@@ -231,12 +199,6 @@ TEST_F(RoutesWindowTest, SavedGameCommandsUseTheCopySelectedInTheScenarioFolder)
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(Started(true), "RailSim.exe");
 }
-
-}  // namespace
-}  // namespace fennick::ui
-
-namespace fennick::ui {
-namespace {
 
 // The backups window of Marsh Junction's Steam Gala Special, which the sample gives a history:
 // a restore through it lists the kept document, and the comparison marks the two differences.
