@@ -1,184 +1,102 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "scenario/editor_load.h"
+#include "scenario/index_cut.h"
 #include "scenario/vehicle_details.h"
-#include "tests/editor/crafted_documents.h"
+#include "tests/support/case_file.h"
 
 namespace fennick {
 namespace {
 
-using test::Consist;
-using test::CraftedVehicle;
-using test::Document;
-using test::Entry;
-using test::Service;
-using test::Vehicle;
+const std::string kData = FENNICK_TEST_DATA_DIR "/editor_load/";
 
-ScenarioSession Session(const std::string& entry, const std::string& document) {
-  ScenarioSession session;
-  session.indexHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<cRecordSet><Record>";
-  session.scenarioEntry = entry;
-  session.indexTail = "</Record></cRecordSet>";
-  session.scenarioTextAsRead = session.scenarioText = document;
-  return session;
+std::string ReadData(const std::string& name) {
+  std::ifstream in(kData + name, std::ios::binary);
+  EXPECT_TRUE(in) << name;
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(EditorLoad, StartTimeShownAsHoursAndMinutes) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"0", "0000"},          {"3600", "0100"},       {"25200", "0700"},
-      {"19800.0000", "0530"}, {"27900.0000", "0745"}, {"86340", "2359"},
-      {"86400", "2400"},      {"27930", "0746"},      {"28770", "0760"},
-  };
-  for (const auto& [stored, shown] : cases) {
-    ScenarioSession session = Session(Entry(stored), Document(""));
-    auto view = LoadEditor(session);
+// The load as lines: the boxes, the type and what the session took, every consist and its
+// vehicles with the lines of their details window.
+std::string Shown(const EditorView& view, const ScenarioSession& session) {
+  std::ostringstream out;
+  for (std::size_t i = 0; i < view.boxes.size(); ++i) out << "box " << i << ": " << view.boxes[i] << '\n';
+  out << "type: " << (view.timetable ? "timetable" : "standard") << '\n';
+  out << "loaded: " << session.loadedDisplayName << " at " << session.loadedStartTime << '\n';
+  out << "driven: " << view.drivenCaption << '\n';
+  for (std::size_t c = 0; c < view.consists.size(); ++c) {
+    const EditorConsist& consist = view.consists[c];
+    out << "consist " << c << ": " << consist.caption << (consist.driven ? " (driven)" : "") << '\n';
+    for (const VehicleFields& v : consist.vehicles) {
+      const VehicleDetailsText details = DescribeVehicle(v);
+      out << "  " << v.name << " | " << v.blueprint << " | " << v.flipped << " | " << v.preloaded
+          << " | " << v.provider << '\\' << v.product << " | " << details.blueprint << "; "
+          << details.orientation << "; " << details.loadable << "; "
+          << details.loaded.value_or("no load line") << '\n';
+    }
+  }
+  return out.str();
+}
+
+TEST(EditorLoad, BoxesConsistsAndVehiclesAsShown) {
+  for (const auto& c : test::ReadCaseFile(kData + "cases.txt")) {
+    SCOPED_TRACE(c.fields[0]);
+    ASSERT_EQ(c.fields.size(), 5u);
+    std::string entry = ReadData("entry.xml"), document = ReadData("scenario.xml");
+    if (c.fields[1] != "-") {
+      std::string& edited = c.fields[1] == "entry.xml" ? entry : document;
+      const std::size_t at = edited.find(c.fields[2]);
+      ASSERT_NE(at, std::string::npos);
+      edited.replace(at, c.fields[2].size(), c.fields[3]);
+    }
+    ScenarioSession session;
+    session.indexHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<cRecordSet><Record>";
+    session.scenarioEntry = entry;
+    session.indexTail = "</Record></cRecordSet>";
+    session.scenarioTextAsRead = session.scenarioText = document;
+    session.loadedDisplayName = "before";
+    const std::string& expected = c.fields[4];
+    session.isTimetable = expected != "type: timetable";  // the load must set it either way
+    const auto view = LoadEditor(session);
+    if (expected.starts_with("error: ")) {
+      ASSERT_FALSE(view.ok());
+      EXPECT_NE(view.error().find(expected.substr(7)), std::string::npos) << view.error();
+      EXPECT_EQ(session.loadedDisplayName, "before") << "a failed load leaves the session";
+      continue;
+    }
     ASSERT_TRUE(view.ok()) << view.error();
-    EXPECT_EQ(view->boxes[kBoxStartTime], shown) << stored;
-    EXPECT_EQ(session.loadedStartTime, stored);
+    EXPECT_EQ(session.isTimetable, view->timetable);
+    const std::string shown = Shown(*view, session);
+    if (expected.ends_with(".txt")) {
+      EXPECT_EQ(shown, ReadData(expected));
+    } else {
+      EXPECT_NE(shown.find(expected + '\n'), std::string::npos) << shown;
+    }
+    // The window lists a consist's vehicles afresh from the document as it stands.
+    for (std::size_t i = 0; i < view->consists.size(); ++i) {
+      const auto vehicles = VehiclesOfConsist(document, i);
+      ASSERT_TRUE(vehicles.ok()) << vehicles.error();
+      EXPECT_EQ(*vehicles, view->consists[i].vehicles) << i;
+    }
+    EXPECT_FALSE(VehiclesOfConsist(document, view->consists.size()).ok());
   }
 }
 
-TEST(EditorLoad, BoxesInTheirOrder) {
-  ScenarioSession session =
-      Session(Entry("25200", "eStandardScenarioClass", "Caf\xC3\xA9 run"), Document(""));
-  auto view = LoadEditor(session);
-  ASSERT_TRUE(view.ok()) << view.error();
-  const PropertyBoxes expected = {"Caf\xC3\xA9 run",
-                                  "Desc",
-                                  "Brief",
-                                  "0700",
-                                  "60",
-                                  "4",
-                                  "7",
-                                  "1985",
-                                  "SEASON_SUMMER",
-                                  "Kuju",
-                                  "RailSimulator",
-                                  "Weather\\Clear.xml"};
-  EXPECT_EQ(view->boxes, expected);
-  EXPECT_EQ(session.loadedDisplayName, "Caf\xC3\xA9 run");
-}
-
-TEST(EditorLoad, TimetableInAnyCase) {
-  const std::pair<const char*, bool> cases[] = {
-      {"eTimeTableScenarioClass", true}, {"TIMETABLE", true}, {"eStandardScenarioClass", false}};
-  for (const auto& [scenarioClass, timetable] : cases) {
-    ScenarioSession session = Session(Entry("0", scenarioClass), Document(""));
-    session.isTimetable = !timetable;
-    auto view = LoadEditor(session);
-    ASSERT_TRUE(view.ok());
-    EXPECT_EQ(view->timetable, timetable) << scenarioClass;
-    EXPECT_EQ(session.isTimetable, timetable);
-  }
-}
-
-TEST(EditorLoad, ConsistsCaptionsAndTheDrivenOne) {
-  const std::string document =
-      Document(Consist(Service("Up goods"), "0", Vehicle({"Van A"}) + Vehicle({"Van B"})) +
-               Consist("", "0", Vehicle({"Loose wagon"})) +
-               Consist(Service("", "Train du matin"), "1.0000", Vehicle({"Loco", "1"})) +
-               Consist(Service("Empty"), "0", ""));
-  ScenarioSession session = Session(Entry("0"), document);
-  auto view = LoadEditor(session);
-  ASSERT_TRUE(view.ok()) << view.error();
-  ASSERT_EQ(view->consists.size(), 4u);
-  EXPECT_EQ(view->consists[0].caption, "Up goods");
-  EXPECT_EQ(view->consists[1].caption, "Loose Consist");
-  EXPECT_EQ(view->consists[2].caption, "Train du matin");
-  EXPECT_TRUE(view->consists[2].driven);
-  EXPECT_FALSE(view->consists[0].driven);
-  EXPECT_EQ(view->drivenCaption, "Train du matin");
-  EXPECT_EQ(view->consists[0].vehicles.size(), 2u);
-  EXPECT_EQ(view->consists[2].vehicles[0].flipped, "1");
-  EXPECT_TRUE(view->consists[3].vehicles.empty());
-}
-
-TEST(EditorLoad, InitialLevelBelongsToItsOwnVehicleOnly) {
-  const std::string document = Document(Consist(Service("Mixed"), "1",
-                                                Vehicle({"Tank", "0", "eTrue", false}) +
-                                                    Vehicle({"Flat", "0", "eFalse", true}) +
-                                                    Vehicle({"Van", "0", "eFalse", false})));
-  ScenarioSession session = Session(Entry("0"), document);
-  auto view = LoadEditor(session);
-  ASSERT_TRUE(view.ok());
-  const auto& vehicles = view->consists[0].vehicles;
-  ASSERT_EQ(vehicles.size(), 3u);
-  EXPECT_TRUE(vehicles[0].loadable);
-  EXPECT_FALSE(vehicles[1].loadable);
-  EXPECT_TRUE(vehicles[2].loadable);
-  EXPECT_EQ(vehicles[0].preloaded, "eTrue");
-}
-
-TEST(EditorLoad, MoreConsistsThanAnyFixedTable) {
-  std::string consists;
-  for (int i = 0; i < 620; ++i)
-    consists += Consist(Service("T" + std::to_string(i)), "0", Vehicle({"V"}));
-  ScenarioSession session = Session(Entry("0"), Document(consists));
-  auto view = LoadEditor(session);
-  ASSERT_TRUE(view.ok());
-  ASSERT_EQ(view->consists.size(), 620u);
-  EXPECT_EQ(view->consists[619].caption, "T619");
-}
-
-TEST(EditorLoad, BrokenEntryOrDocumentIsReportedAndLeavesTheSession) {
-  std::string noSeason = Entry("0");
-  noSeason.erase(noSeason.find("<Season"),
-                 noSeason.find("</Season>") + 9 - noSeason.find("<Season"));
-  ScenarioSession session = Session(noSeason, Document(""));
-  session.loadedDisplayName = "before";
-  auto view = LoadEditor(session);
-  ASSERT_FALSE(view.ok());
-  EXPECT_NE(view.error().find("Season"), std::string::npos) << view.error();
-  EXPECT_EQ(session.loadedDisplayName, "before");
-
-  ScenarioSession broken = Session(Entry("0"), Document("<cConsist><Name>unclosed</cConsist>"));
-  EXPECT_FALSE(LoadEditor(broken).ok());
-}
-
-TEST(VehiclesOfConsist, FollowTheDocumentAsItNowStands) {
-  std::string document = Document(Consist(Service("A"), "0", Vehicle({"One"}) + Vehicle({"Two"})) +
-                                  Consist(Service("B"), "0", Vehicle({"Three"})));
-  auto second = VehiclesOfConsist(document, 1);
-  ASSERT_TRUE(second.ok());
-  ASSERT_EQ(second->size(), 1u);
-  EXPECT_EQ((*second)[0].name, "Three");
-  document.replace(document.find("Two"), 3, "Zwei");
-  auto first = VehiclesOfConsist(document, 0);
-  ASSERT_TRUE(first.ok());
-  EXPECT_EQ((*first)[1].name, "Zwei");
-  EXPECT_FALSE(VehiclesOfConsist(document, 2).ok());
-}
-
-}  // namespace
-}  // namespace fennick
-
-namespace fennick {
-namespace {
-
-TEST(DescribeVehicle, LinesOfTheDetailsWindow) {
-  struct Case {
-    const char* flipped;
-    const char* preloaded;
-    bool loadable;
-    const char* orientation;
-    std::optional<std::string> loaded;
-    const char* loadableLine;
-  };
-  const Case cases[] = {
-      {"1", "eTrue", true, "Orientation = Reversed", "Loaded = True", "Loadable = True"},
-      {"1.0000", "eFalse", false, "Orientation = Reversed", "Loaded = False", "Loadable = False"},
-      {"0", "", true, "Orientation = Forward", std::nullopt, "Loadable = True"},
-      {"yes", "etrue", true, "Orientation = Forward", std::nullopt, "Loadable = True"},
-      {"", "eTrue", true, "Orientation = Forward", "Loaded = True", "Loadable = True"},
-  };
-  for (const Case& c : cases) {
-    const VehicleFields vehicle{"Van",  "RailVehicles\\Van.xml", c.flipped, c.preloaded, c.loadable,
-                                "Kuju", "RailSimulator"};
-    const VehicleDetailsText text = DescribeVehicle(vehicle);
-    EXPECT_EQ(text.blueprint, "RailVehicles\\Van.xml");
-    EXPECT_EQ(text.orientation, c.orientation) << c.flipped;
-    EXPECT_EQ(text.loaded, c.loaded) << c.preloaded;
-    EXPECT_EQ(text.loadable, c.loadableLine);
+TEST(EditorLoad, ScenarioEntryCutFromTheIndex) {
+  for (const auto& c : test::ReadCaseFile(kData + "cut_entry.txt")) {
+    SCOPED_TRACE(c.fields[0]);
+    ASSERT_EQ(c.fields.size(), 4u);
+    const auto cut = CutScenarioEntry(c.fields[1], c.fields[2]);
+    if (c.fields[3] == "error") {
+      EXPECT_FALSE(cut.ok());
+      continue;
+    }
+    ASSERT_TRUE(cut.ok()) << cut.error();
+    EXPECT_EQ(cut->entry, c.fields[3]);
+    EXPECT_EQ(cut->head + cut->entry + cut->tail, c.fields[1]);
   }
 }
 
