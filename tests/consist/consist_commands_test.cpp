@@ -1,187 +1,140 @@
+// The consist commands over documents under tests/data/consist_commands: each folder holds a
+// scenario.xml, the documents expected after a command and a cases.txt, one command a line:
+//   command consist current-row selected-rows catalogue:stock-row draws converter-fault after
+//   driven-label icon message
+// Rows are 0-based, "-" means none, lists are comma-separated. Draws are the uniform values the
+// running numbers are drawn with. After: the expected document, "=" for the document untouched
+// and nothing changed, "=changed" untouched yet reported changed. Label "''" is the empty label.
+// Icon "i" information, "!" exclamation, "-" no message; a message ending in "*" is a prefix.
+// The swaps read the sample installation's blueprints through the stand-in converter.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <QLocale>
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
 
-#include "consist/delete_item.h"
-#include "consist/drive_it.h"
-#include "consist/duplicate_item.h"
-#include "consist/load_wagons.h"
+#include "consist/consist_command.h"
 #include "consist/vehicle_copy.h"
 #include "tests/consist/consist_test_support.h"
+#include "tests/support/case_file.h"
 
 namespace fennick {
 namespace {
 
-using test::Class66;
-using test::Hopper;
-using test::Mk2;
-using test::ScenarioXml;
-using test::TestConsist;
-using test::TestVehicle;
+namespace fs = std::filesystem;
+const fs::path kCases = fs::path(FENNICK_TEST_DATA_DIR) / "consist_commands";
 
-constexpr std::string_view kScenarioUpdated =
-    "Your Scenario information will be updated once you save changes.";
-
-TEST(RunningNumberOfCopy, AddsThreeToTheLeadingNumberWithADotInAnyLanguage) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"101", "104"},  {"12.5", "15.5"}, {"B954123", "3"}, {"66001A", "66004"},
-      {"", "3"},       {"-5", "-2"},     {"007", "10"},    {"999999999999", "1000000000002"},
-      {"0.25", "3.25"}};
-  for (const auto& [number, copy] : cases) EXPECT_EQ(RunningNumberOfCopy(number), copy) << number;
-  const test::CommaDecimalLocale german;
-  ASSERT_TRUE(german.active()) << "no comma-decimal locale installed (de_DE.UTF-8)";
-  for (const auto& [number, copy] : cases) EXPECT_EQ(RunningNumberOfCopy(number), copy) << number;
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// Vehicles numbered 101, 102, ... so every copy is told apart by its number.
-std::vector<TestVehicle> Numbered(int count) {
-  std::vector<TestVehicle> vehicles;
-  for (int i = 0; i < count; ++i) vehicles.push_back(Hopper(std::to_string(101 + i)));
-  return vehicles;
+std::optional<std::size_t> Row(const std::string& word) {
+  if (word == "-") return std::nullopt;
+  return std::stoul(word);
 }
 
-TEST(DuplicateItem, PutsACopyNumberedThreeHigherInPlace) {
-  const struct {
-    bool atRear;
-    int vehicles;
-    std::size_t row;
-    int anchor;   // the vehicle the copy goes next to
-    bool behind;  // behind the anchor, else in front of it
-  } cases[] = {{false, 3, 1, 1, true}, {false, 3, 2, 2, true},  // directly behind
-               {true, 5, 0, 4, true},                           // the first behind the last
-               {true, 5, 2, 0, false}, {true, 5, 4, 0, false},  // the others in front
-               {true, 1, 0, 0, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE((c.atRear ? "at rear, row " : "row ") + std::to_string(c.row));
-    const std::string before = ScenarioXml({{Numbered(c.vehicles)}, {{Hopper("900")}}});
-    std::string text = before;
-    test::ScriptedDialogs dialogs;
-    const ConsistOutcome outcome = c.atRear ? DuplicateAtRear(text, 0, c.row, dialogs)
-                                            : DuplicateItem(text, 0, c.row, dialogs);
-    const std::string copy = test::VehicleBlock(Hopper(std::to_string(104 + c.row)));
-    EXPECT_EQ(text, test::Inserted(before, c.anchor, c.behind, copy));
-    EXPECT_TRUE(outcome.consistsChanged);
-    test::ExpectOnlyMessage(dialogs, kScenarioUpdated, MessageIcon::Information);
+std::vector<std::string> List(const std::string& word) {
+  std::vector<std::string> items;
+  std::istringstream list(word == "-" ? "" : word);
+  for (std::string item; std::getline(list, item, ',');) items.push_back(item);
+  return items;
+}
+
+const std::map<std::string, ConsistCommand> kCommands = {
+    {"swap-selected", ConsistCommand::kSwapSelected}, {"swap-all", ConsistCommand::kSwapAll},
+    {"duplicate", ConsistCommand::kDuplicate}, {"duplicate-at-rear", ConsistCommand::kDuplicateAtRear},
+    {"delete", ConsistCommand::kDelete},       {"drive-it", ConsistCommand::kDriveIt},
+    {"load", ConsistCommand::kLoad},           {"unload", ConsistCommand::kUnload}};
+
+std::map<std::string, StockCatalogue> Catalogues() {
+  std::map<std::string, StockCatalogue> catalogues;
+  for (const test::CaseLine& line : test::ReadCaseFile((kCases / "stock.txt").string())) {
+    const auto& f = line.fields;
+    catalogues[f.at(0)] = {f[1], f[4], f[3], f[2], f[5] == "yes", false, {{f[6], f[7]}}};
   }
-  // A vehicle without a running number is copied byte for byte.
-  const std::string before = test::WithoutLine(ScenarioXml({{{Hopper()}}}), "<UniqueNumber");
-  std::string text = before;
-  test::ScriptedDialogs dialogs;
-  DuplicateItem(text, 0, 0, dialogs);
-  const std::size_t start = before.find("<cOwnedEntity"), end = before.find("\r\n</RailVehicles");
-  EXPECT_EQ(text, test::Inserted(before, 0, true, before.substr(start, end - start)));
+  return catalogues;
 }
 
-TEST(DeleteItem, RemovesTheVehicleAndMayEmptyTheConsist) {
-  const std::string before = ScenarioXml({{{Hopper("1")}}, {Numbered(3)}});
-  std::string text = before;
-  test::ScriptedDialogs dialogs;
-  EXPECT_TRUE(DeleteItem(text, 1, 1, dialogs).consistsChanged);
-  test::ExpectOnlyMessage(dialogs, kScenarioUpdated, MessageIcon::Information);
-  EXPECT_TRUE(DeleteItem(text, 0, 0, dialogs).consistsChanged);
-  EXPECT_EQ(text, test::WithoutBlock(test::WithoutBlock(before, 2), 0));
-}
+using ConsistCommands = test::SampleStockTest;
 
-TEST(DriveIt, HandsTheDriverToTheConsist) {
-  const std::vector<TestConsist> three = {
-      {{Class66(), Hopper()}, "1", "1"}, {{Mk2()}}, {{Hopper(), Class66("66002")}, "0", "1"}};
-  const struct {
-    const std::vector<TestConsist>& before;
-    std::size_t consist;
-    std::size_t row;
-    std::vector<std::string> drivers;  // PlayerDriver of each consist afterwards
-    std::string label;
-  } cases[] = {{three, 2, 1, {"0", "0", "1"}, "Class 66"},
-               {three, 0, 1, {"1", "0", "0"}, "HTA Coal Hopper"},
-               {three, 1, 0, {"0", "1", "0"}, "Mk2 Standard Open"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE("consist " + std::to_string(c.consist));
-    std::string text = ScenarioXml(c.before);
-    test::ScriptedDialogs dialogs;
-    const ConsistOutcome outcome = DriveIt(text, c.consist, c.row, dialogs);
-    std::vector<TestConsist> after = c.before;
-    for (std::size_t i = 0; i < after.size(); ++i) {
-      after[i].playerDriver = c.drivers[i];
-      after[i].playerControlled = "0";
-    }
-    EXPECT_EQ(text, ScenarioXml(after));
-    EXPECT_TRUE(outcome.consistsChanged);
-    EXPECT_EQ(outcome.drivenLabel, c.label);
-    test::ExpectOnlyMessage(
-        dialogs, "Your Scenario Driver information will be updated once you save changes.",
-        MessageIcon::Information);
+TEST_F(ConsistCommands, EveryCaseLeavesItsDocumentAndMessage) {
+  const auto catalogues = Catalogues();
+  std::vector<fs::path> folders;
+  for (const auto& entry : fs::directory_iterator(kCases)) {
+    if (entry.is_directory()) folders.push_back(entry.path());
   }
-  // Without a vehicle row the label is emptied.
-  std::string text = ScenarioXml(three);
-  test::ScriptedDialogs dialogs;
-  EXPECT_EQ(DriveIt(text, 1, std::nullopt, dialogs).drivenLabel, "");
-}
-
-TestVehicle Loadable(std::string number, std::string preloaded = "eFalse") {
-  TestVehicle v = Hopper(std::move(number));
-  v.preloaded = std::move(preloaded);
-  return v;
-}
-
-TEST(LoadSelectedWagons, SetsPreloadedOfTheRowsUpToANonLoadableOne) {
-  const struct {
-    std::vector<TestVehicle> before;
-    std::vector<std::size_t> rows;
-    WagonLoad load;
-    std::vector<std::string> preloadedAfter;
-    std::string message;  // empty: none
-  } cases[] = {{{Loadable("1"), Loadable("2"), Loadable("3")},
-                {2, 0},
-                WagonLoad::kLoaded,
-                {"eTrue", "eFalse", "eTrue"},
-                ""},
-               {{Loadable("1", "eTrue"), Loadable("2", "eTrue")},
-                {1},
-                WagonLoad::kEmpty,
-                {"eTrue", "eFalse"},
-                ""},
-               {{Loadable("1"), Class66(), Loadable("3")},
-                {2, 1, 0},
-                WagonLoad::kLoaded,
-                {"eTrue", "eFalse", "eFalse"},
-                "Class 66 is not a loadable vehicle"},
-               {{Mk2(), Loadable("2")},
-                {0, 1},
-                WagonLoad::kLoaded,
-                {"eFalse", "eFalse"},
-                "Mk2 Standard Open is not a loadable vehicle"},
-               {{Loadable("1")}, {}, WagonLoad::kLoaded, {"eFalse"}, ""}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.message + " rows " + std::to_string(c.rows.size()));
-    const std::vector<TestConsist> before = {{c.before}, {{Loadable("9")}}};
-    std::string text = ScenarioXml(before);
-    test::ScriptedDialogs dialogs;
-    const ConsistOutcome outcome = LoadSelectedWagons(text, 0, c.rows, c.load, dialogs);
-    std::vector<TestConsist> after = before;
-    for (std::size_t i = 0; i < c.preloadedAfter.size(); ++i) {
-      after[0].vehicles[i].preloaded = c.preloadedAfter[i];
-    }
-    EXPECT_EQ(text, ScenarioXml(after));
-    EXPECT_EQ(outcome.consistsChanged, text != ScenarioXml(before));
-    if (c.message.empty()) {
-      EXPECT_TRUE(dialogs.shown.empty());
-    } else {
-      test::ExpectOnlyMessage(dialogs, c.message, MessageIcon::Exclamation);
+  std::sort(folders.begin(), folders.end());
+  std::size_t count = 0;
+  for (const fs::path& folder : folders) {
+    const std::string before = ReadBytes(folder / "scenario.xml");
+    ASSERT_FALSE(before.empty()) << folder;
+    for (const test::CaseLine& line : test::ReadCaseFile((folder / "cases.txt").string())) {
+      const auto& f = line.fields;
+      SCOPED_TRACE(folder.filename().string() + " line " + std::to_string(line.lineNumber));
+      ASSERT_EQ(f.size(), 11u);
+      ASSERT_TRUE(kCommands.contains(f[0]));
+      std::vector<std::size_t> selected;
+      for (const std::string& row : List(f[3])) selected.push_back(std::stoul(row));
+      const std::size_t colon = f[4].find(':');
+      const ConsistSelection selection{std::stoul(f[1]), Row(f[2]), selected,
+                                       Row(f[4].substr(colon + 1))};
+      std::deque<float> draws;
+      for (const std::string& u : List(f[5])) draws.push_back(std::stof(u));
+      test::ScriptedUniform random(draws.empty() ? std::deque<float>{0.0f} : draws);
+      test::ConverterFault(f[6] == "-" ? "" : f[6]);
+      std::string text = before;
+      test::ScriptedDialogs dialogs;
+      const Converter conv = converter();
+      const ConsistOutcome outcome =
+          RunConsistCommand(kCommands.at(f[0]), text, selection, catalogues.at(f[4].substr(0, colon)),
+                            StockSource{conv, install.RsPath(), random}, dialogs);
+      test::ConverterFault("");
+      const bool untouched = f[7].starts_with("=");
+      EXPECT_TRUE(text == (untouched ? before : ReadBytes(folder / f[7]))) << "document differs";
+      EXPECT_EQ(outcome.consistsChanged, f[7] != "=");
+      if (f[8] != "-") {
+        EXPECT_EQ(outcome.drivenLabel.value_or("-"), f[8] == "''" ? "" : f[8]);
+      }
+      // A refusal that changed nothing does not count as done.
+      EXPECT_TRUE(f[9] != "!" || f[7] != "=" || outcome.ended != Outcome::Kind::kDone);
+      ASSERT_EQ(dialogs.shown.size(), f[9] == "-" ? 0u : 1u);
+      if (f[9] == "-") continue;
+      const std::string& shown = dialogs.shown[0].text;
+      EXPECT_EQ(f[10].ends_with('*') ? shown.substr(0, f[10].size() - 1) + "*" : shown, f[10]);
+      EXPECT_EQ(dialogs.shown[0].icon,
+                f[9] == "i" ? MessageIcon::Information : MessageIcon::Exclamation);
+      EXPECT_EQ(dialogs.shown[0].title, "RS_Fennick");
+      ++count;
     }
   }
+  EXPECT_GE(count, 90u);
 }
 
-TEST(LoadSelectedWagons, FindsPreloadedInAnyCase) {
-  std::string before = ScenarioXml({{{Loadable("1"), Loadable("2", "eTrue")}}});
-  before.replace(before.find("<IsPreloaded"), 12, "<ISPRELOADED");
-  before.replace(before.find("</IsPreloaded"), 13, "</ISPRELOADED");
-  std::string text = before;
-  test::ScriptedDialogs dialogs;
-  EXPECT_TRUE(LoadSelectedWagons(text, 0, {0, 1}, WagonLoad::kLoaded, dialogs).consistsChanged);
-  before.replace(before.find(">eFalse<"), 8, ">eTrue<");
-  EXPECT_EQ(text, before);
-  EXPECT_TRUE(dialogs.shown.empty());
+// A desktop whose language writes numbers with a decimal comma, as a German desktop leaves the
+// program after QApplication has adopted it. scripts/install-deps.sh generates de_DE.UTF-8.
+TEST(RunningNumberOfCopy, SameInEveryDesktopLanguage) {
+  const auto cases = test::ReadCaseFile((kCases / "running_numbers.txt").string());
+  ASSERT_FALSE(cases.empty());
+  const QLocale qtBefore;
+  for (const bool german : {false, true}) {
+    if (german) {
+      for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "de-DE"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) break;
+      }
+      QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+      EXPECT_EQ(std::localeconv()->decimal_point[0], ',') << "no comma-decimal locale installed";
+    }
+    for (const test::CaseLine& c : cases) {
+      EXPECT_EQ(RunningNumberOfCopy(c.fields.at(0)), c.fields.at(1)) << c.fields[0] << german;
+    }
+  }
+  std::setlocale(LC_ALL, "C");
+  QLocale::setDefault(qtBefore);
 }
 
 }  // namespace

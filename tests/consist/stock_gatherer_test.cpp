@@ -6,25 +6,21 @@
 #include <functional>
 #include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "tests/consist/consist_test_support.h"
+#include "tests/support/case_file.h"
 
 namespace fennick {
 namespace {
 
-constexpr const char* kKuju = "Kuju/RailSimulator/RailVehicles";
-constexpr const char* kVale = "ValeWorks/Branch Lines/RailVehicles";
-
-// Records the progress reports; asks to stop at the report given.
+// Asks to stop once `stop` says so; records the reports.
 struct RecordingProgress : GatherProgress {
-  explicit RecordingProgress(std::size_t stopAt = 0) : stopAt(stopAt) {}
+  explicit RecordingProgress(std::function<bool()> stop = [] { return false; }) : stop(stop) {}
   bool Report(std::size_t done, std::size_t total) override {
     reports.emplace_back(done, total);
-    return stopAt == 0 || reports.size() < stopAt;
+    return !stop();
   }
-  std::size_t stopAt;
+  std::function<bool()> stop;
   std::vector<std::pair<std::size_t, std::size_t>> reports;
 };
 
@@ -51,105 +47,56 @@ class GatherTest : public test::SampleStockTest {
   test::ScriptedDialogs dialogs;
 };
 
-TEST_F(GatherTest, EveryKindListsItsStockInWalkOrder) {
-  const struct {
-    const char* folder;  // below Assets
-    const char* kind;
-    std::size_t candidates;  // the files that pass the path filters
-    const char* files;
-  } cases[] = {{kKuju, "Diesel", 1, "Class66"},
-               {kKuju, "Electric", 1, "Class86"},
-               {kKuju, "Steam", 2, "BlackFive"},
-               {kKuju, "Passenger", 2, "Mk2_FO Mk2_TSO"},
-               {kKuju, "Freight", 2, "HTA_Hopper VanVEA"},
-               {kKuju, "Tender", 2, "BlackFiveTender"},
-               {kKuju, "DMU", 7,
-                "Class66 Class101_DMBS Class101_DTCL Class450_DMSO Class450_TSO Mk2_FO Mk2_TSO"},
-               {kKuju, "EMU", 7,
-                "Class101_DMBS Class101_DTCL Class86 Class450_DMSO Class450_TSO Mk2_FO Mk2_TSO"},
-               {kVale, "Steam", 3, "Castle Pannier57xx"},
-               {kVale, "Tender", 3, "CastleTender"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.folder) + " " + c.kind);
-    cache = std::make_unique<ClassificationCache>();
-    const int runsBefore = ConverterRuns();
-    const GatherOutcome outcome = Gather(Assets(c.folder), c.kind);
-    EXPECT_TRUE(outcome.gathered);
-    EXPECT_EQ(Files(), c.files);
-    EXPECT_EQ(catalogue.kind, c.kind);
-    EXPECT_FALSE(catalogue.productFolderChosen || catalogue.anyFolderAccepted);
-    // Only candidates were converted, each once, and no scratch file is left.
-    EXPECT_EQ(outcome.candidates, c.candidates);
-    EXPECT_EQ(ConverterRuns() - runsBefore, static_cast<int>(c.candidates));
+// tests/data/stock_gathering/cases.txt
+TEST_F(GatherTest, EveryGatheringListsWhatTheCasesSay) {
+  const auto cases = test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/stock_gathering/cases.txt");
+  ASSERT_GT(cases.size(), 15u);
+  for (const test::CaseLine& line : cases) {
+    const auto& f = line.fields;
+    SCOPED_TRACE("line " + std::to_string(line.lineNumber) + ": " + f[1] + " " + f[2]);
+    if (f[0] == "new") {
+      cache = std::make_unique<ClassificationCache>();
+      catalogue = {};
+    }
+    dialogs.shown.clear();
+    if (f[3] == "yes" || f[3] == "no") dialogs.answers = {f[3] == "yes"};
+    const QString folder = QString::fromStdString(f[1]);
+    const int runs = ConverterRuns();
+    const GatherOutcome outcome =
+        Gather(folder.contains(':') ? folder : Assets(folder), f[2] == "-" ? std::nullopt
+                                                                            : std::optional(f[2]));
+    EXPECT_EQ(outcome.gathered, !f[4].empty());
+    EXPECT_EQ(Files(), f[4]);
+    if (f[5] != "-") {
+      // Only candidates were converted, each once.
+      EXPECT_EQ(outcome.candidates, std::stoul(f[5]));
+      EXPECT_EQ(ConverterRuns() - runs, std::stoi(f[5]));
+    }
     EXPECT_TRUE(TempFilesEntries().isEmpty()) << TempFilesEntries().join(' ').toStdString();
+    if (f[3] == "-") {
+      EXPECT_TRUE(dialogs.shown.empty());
+    } else {
+      ASSERT_EQ(dialogs.shown.size(), 1u);
+      const bool question = f[3] == "yes" || f[3] == "no";
+      EXPECT_EQ(dialogs.shown[0].kind == test::ScriptedDialogs::Shown::OkCancel, question);
+      EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+      EXPECT_TRUE(question || dialogs.shown[0].text.find(f[3]) != std::string::npos);
+    }
+    if (f[6] == "-") continue;
+    std::string shown = catalogue.provider + "|" + catalogue.product + "|" + catalogue.leaf;
+    const std::string flags = std::string(catalogue.productFolderChosen ? "P" : "") +
+                              (catalogue.anyFolderAccepted ? "A" : "");
+    if (!flags.empty()) shown += " " + flags;
+    if (f[6].find('=') != std::string::npos && !catalogue.entries.empty()) {
+      shown += " " + catalogue.entries[0].name + "=" + catalogue.entries[0].blueprintId;
+    }
+    EXPECT_EQ(shown, f[6]);
   }
-  EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(catalogue.provider + "|" + catalogue.product + "|" + catalogue.leaf,
-            "ValeWorks|Branch Lines|RailVehicles");
-}
-
-TEST_F(GatherTest, NoKindChosenKeepsTheLastOrListsEveryWagon) {
-  Gather(KujuRailVehicles(), std::nullopt);
-  EXPECT_EQ(Files(), "Class101_DTCL Class450_TSO HTA_Hopper VanVEA Mk2_FO Mk2_TSO");
-  Gather(KujuRailVehicles(), "Electric");
-  Gather(KujuRailVehicles(), std::nullopt);
-  EXPECT_EQ(catalogue.kind, "Electric");
-  EXPECT_EQ(
-      catalogue.entries,
-      (std::vector<StockEntry>{{"Class 86", "RailVehicles\\Electric\\Class86\\Class86.xml"}}));
-}
-
-TEST_F(GatherTest, ProductFolderAfterTheQuestionListsAnyEngineAndWagonFromThenOn) {
-  dialogs.answers = {true};
-  ASSERT_TRUE(Gather(Assets("Kuju/RailSimulator"), "Tender").gathered);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].kind, test::ScriptedDialogs::Shown::OkCancel);
-  EXPECT_EQ(dialogs.shown[0].text,
-            "You may not have selected a Rail Vehicles folder from the box below. \nIf you are "
-            "using a non-English version of Windows, this may be OK.");
-  EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(catalogue.anyFolderAccepted && catalogue.productFolderChosen);
-  EXPECT_EQ(catalogue.provider + "|" + catalogue.product, "Kuju|RailSimulator");
-  // Engines and wagons outside Freight folders, whatever the kind; tenders are never tested.
-  EXPECT_EQ(Files(),
-            "Class66 Class101_DMBS Class101_DTCL Class86 Class450_DMSO Class450_TSO "
-            "Mk2_FO Mk2_TSO BlackFive");
-  EXPECT_EQ(catalogue.entries[0],
-            (StockEntry{"Class 66", "RailSimulator\\RailVehicles\\Diesel\\Class66\\Class66.xml"}));
-
-  // Accepted once, later gatherings are in any-folder mode without asking.
-  Gather(Assets(kVale), "Tender");
-  EXPECT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_FALSE(catalogue.productFolderChosen);
-  EXPECT_EQ(Files(),
-            "Class37 Class117_DMBS Class117_TCL Class73 2HAP_DMBSO 2HAP_DTCL Autocoach "
-            "Castle Pannier57xx");
-}
-
-TEST_F(GatherTest, CancelledQuestionOrShallowFolderLeavesTheListEmpty) {
-  Gather(KujuRailVehicles(), "Diesel");
-  ASSERT_FALSE(catalogue.entries.empty());
-  dialogs.answers = {false};
-  EXPECT_FALSE(Gather(Assets("Kuju/RailSimulator/RailVehicles/Diesel"), "Diesel").gathered);
-  EXPECT_TRUE(catalogue.entries.empty());
-  EXPECT_FALSE(catalogue.anyFolderAccepted);
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-
-  // Too shallow to name a provider and a product: refused without the question.
-  dialogs.shown.clear();
-  Gather(KujuRailVehicles(), "Diesel");
-  EXPECT_FALSE(Gather("C:\\Stock", "Diesel").gathered);
-  EXPECT_TRUE(catalogue.entries.empty());
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].kind, test::ScriptedDialogs::Shown::Message);
-  EXPECT_NE(dialogs.shown[0].text.find("C:\\Stock"), std::string::npos);
-  EXPECT_EQ(catalogue.provider, "Kuju");  // the swaps keep what the last gathering set
 }
 
 TEST_F(GatherTest, WalkErrorsComeTogetherInOneMessageAtTheEnd) {
-  WriteBlueprint("Kuju/RailSimulator/RailVehicles/DMU/Anon/Anon.bin",
-                 test::With(&test::BlueprintXml::name, "").Text());
-  Fail("exit:Mk2");
+  LayBlueprints(FENNICK_TEST_DATA_DIR "/stock_gathering/anon");
+  test::ConverterFault("exit:Mk2");
   EXPECT_TRUE(Gather(KujuRailVehicles(), "DMU").gathered);
   EXPECT_EQ(Files(), "Class66 Class101_DMBS Class101_DTCL Class450_DMSO Class450_TSO");
   ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -168,7 +115,7 @@ TEST_F(GatherTest, WalkErrorsComeTogetherInOneMessageAtTheEnd) {
 }
 
 TEST_F(GatherTest, ParallelWalkGivesTheSameListAsOneAtATime) {
-  for (const char* folder : {kKuju, kVale}) {
+  for (const char* folder : {"Kuju/RailSimulator/RailVehicles", "ValeWorks/Branch Lines/RailVehicles"}) {
     for (const char* kind : {"DMU", "Freight"}) {
       cache = std::make_unique<ClassificationCache>();
       Gather(Assets(folder), kind, 1);
@@ -179,7 +126,6 @@ TEST_F(GatherTest, ParallelWalkGivesTheSameListAsOneAtATime) {
       EXPECT_EQ(catalogue.entries, serial) << folder << " " << kind;
     }
   }
-  EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(GatherTest, CacheSparesConversionsUntilTheFileChanges) {
@@ -188,8 +134,6 @@ TEST_F(GatherTest, CacheSparesConversionsUntilTheFileChanges) {
   const int runs = ConverterRuns();
   EXPECT_EQ(Gather(KujuRailVehicles(), "Freight").conversions, 0u);
   EXPECT_EQ(ConverterRuns(), runs);
-  EXPECT_EQ(Files(), "HTA_Hopper VanVEA");
-
   // The hopper's blueprint now holds the van's, with a new size and time.
   const QString hopper = KujuRailVehicles() + "/Freight/HTA/HTA_Hopper.bin";
   QFile::remove(hopper);
@@ -210,29 +154,20 @@ TEST_F(GatherTest, ProgressCountsUpToTheCandidatesAndCancelStops) {
     EXPECT_LE(progress.reports[i - 1].first, progress.reports[i].first);
     EXPECT_EQ(progress.reports[i].second, outcome.candidates);
   }
-
-  RecordingProgress stopping(1);
-  const GatherOutcome cancelled = Gather(Assets(kVale), "DMU", 1, &stopping);
-  EXPECT_TRUE(cancelled.cancelled);
-  EXPECT_FALSE(cancelled.gathered);
-  EXPECT_TRUE(catalogue.entries.empty());
-  EXPECT_LT(cancelled.conversions, cancelled.candidates);
-  EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_TRUE(TempFilesEntries().isEmpty());
-
-  // Converters that never end are killed, not waited for, once the person cancels.
-  struct StopOnceConverting : GatherProgress {
-    explicit StopOnceConverting(std::function<bool()> converting) : converting(converting) {}
-    bool Report(std::size_t, std::size_t) override { return !converting(); }
-    std::function<bool()> converting;
-  } stopOnceHung([this] { return ConverterRuns() >= 2; });
-  Fail("hang");
-  QFile::remove(Log());
-  cache = std::make_unique<ClassificationCache>();
-  const GatherOutcome hung = Gather(KujuRailVehicles(), "DMU", 2, &stopOnceHung);
-  EXPECT_TRUE(hung.cancelled);
-  EXPECT_TRUE(catalogue.entries.empty());
-  EXPECT_TRUE(dialogs.shown.empty());
+  // Cancelled at once, and with converters that never end: those are killed, not waited for.
+  for (const char* fault : {"", "hang"}) {
+    test::ConverterFault(fault);
+    QFile::remove(Log());
+    cache = std::make_unique<ClassificationCache>();
+    RecordingProgress stopping([&] { return !*fault || ConverterRuns() >= 2; });
+    const GatherOutcome cancelled = Gather(KujuRailVehicles(), "DMU", *fault ? 2 : 1, &stopping);
+    EXPECT_TRUE(cancelled.cancelled) << fault;
+    EXPECT_FALSE(cancelled.gathered);
+    EXPECT_LT(cancelled.conversions, cancelled.candidates);
+    EXPECT_TRUE(catalogue.entries.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(TempFilesEntries().isEmpty());
+  }
 }
 
 }  // namespace
