@@ -12,6 +12,7 @@
 #include "browser/route_catalogue.h"
 #include "browser/scenario_catalogue.h"
 #include "tests/browser/browser_fixture.h"
+#include "tests/support/case_file.h"
 
 namespace fennick::browser {
 namespace {
@@ -42,31 +43,13 @@ void Lay(const QString& folder, const QString& listing) {
 }
 
 TEST(RestoreFirstBackup, NumberedBackupsGoAndTheFirstComesBack) {
-  const struct {
-    const char* stem;
-    const char* before;
-    const char* after;
-  } cases[] = {
-      {"Scenarios",
-       "Scenarios.bin=edited Scenarios.bak=installed Scenarios.bak1=a Scenarios.bak7=b",
-       "Scenarios.bin=installed"},
-      // Only stem.bak1 to stem.bak50 are backups.
-      {"Scenario",
-       "Scenario.bin=current Scenario.bak=first Scenario.bak50=a Scenario.bak51=b Scenario.bak0=c "
-       "Scenario.bak05=d Scenarios.bak1=e",
-       "Scenario.bin=first Scenario.bak51=b Scenario.bak0=c Scenario.bak05=d Scenarios.bak1=e"},
-      // Without the document, or without the first backup, nothing is renamed.
-      {"Scenarios", "Scenarios.bak=first Scenarios.bak2=second", "Scenarios.bak=first"},
-      {"Scenario", "Scenario.bin=current Scenario.bak3=older", "Scenario.bin=current"},
-      {"Scenarios", "scenarios.BIN=current SCENARIOS.bak=first Scenarios.BAK12=twelfth",
-       "scenarios.BIN=first"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.before);
+  for (const auto& line : test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/backups/restore_first.txt")) {
+    ASSERT_EQ(line.fields.size(), 3u) << "line " << line.lineNumber;
+    SCOPED_TRACE(line.fields[1]);
     QTemporaryDir dir;
-    Lay(dir.path(), c.before);
-    EXPECT_TRUE(RestoreFirstBackup(dir.path(), c.stem).empty());
-    EXPECT_EQ(FilesIn(dir.path()), Parse(c.after));
+    Lay(dir.path(), QString::fromStdString(line.fields[1]));
+    EXPECT_TRUE(RestoreFirstBackup(dir.path(), QString::fromStdString(line.fields[0])).empty());
+    EXPECT_EQ(FilesIn(dir.path()), Parse(QString::fromStdString(line.fields[2])));
   }
 }
 
