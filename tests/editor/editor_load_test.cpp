@@ -23,13 +23,15 @@ std::string ReadData(const std::string& name) {
 // vehicles with the lines of their details window.
 std::string Shown(const EditorView& view, const ScenarioSession& session) {
   std::ostringstream out;
-  for (std::size_t i = 0; i < view.boxes.size(); ++i) out << "box " << i << ": " << view.boxes[i] << '\n';
+  for (std::size_t i = 0; i < view.boxes.size(); ++i)
+    out << "box " << i << ": " << view.boxes[i] << '\n';
   out << "type: " << (view.timetable ? "timetable" : "standard") << '\n';
   out << "loaded: " << session.loadedDisplayName << " at " << session.loadedStartTime << '\n';
   out << "driven: " << view.drivenCaption << '\n';
   for (std::size_t c = 0; c < view.consists.size(); ++c) {
     const EditorConsist& consist = view.consists[c];
-    out << "consist " << c << ": " << consist.caption << (consist.driven ? " (driven)" : "") << '\n';
+    out << "consist " << c << ": " << consist.caption << (consist.driven ? " (driven)" : "")
+        << '\n';
     for (const VehicleFields& v : consist.vehicles) {
       const VehicleDetailsText details = DescribeVehicle(v);
       out << "  " << v.name << " | " << v.blueprint << " | " << v.flipped << " | " << v.preloaded

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <QDir>
-#include <QFile>
 
 #include "bridge/converter.h"
 #include "bridge/paths.h"
@@ -17,82 +15,62 @@ const QString kRoute = "2d9e6c38-5f1b-4a77-9c3e-8b1f0a6d4e21";  // Severn Vale B
 const std::string kMorningCoal = "0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301";
 const std::string kEvening = "1b7c9d20-3e4f-4a61-8d52-e9f0a1b2c3d4";
 
-class OpenScenarioTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(sample.ok()) << sample.error().toStdString();
-    qunsetenv("FENNICK_SERZ_FAIL");
-  }
-  void TearDown() override { qunsetenv("FENNICK_SERZ_FAIL"); }
-  QString RouteFolder() const {
-    return JoinPath(JoinPath(sample.RsPath(), "content\\Routes"), kRoute);
-  }
-  Result<ScenarioSession> Open(const std::string& folder) const {
-    const Converter converter(sample.ProgramFolder(), sample.RsPath());
-    return OpenScenario(
-        converter, RouteFolder(),
-        JoinPath(JoinPath(RouteFolder(), "Scenarios"), QString::fromStdString(folder)), folder);
-  }
+// Opening cuts the scenario's entry from the route's index and reads its document; failed
+// conversions and an unlisted scenario open nothing; typed markup survives a save and a reopen.
+TEST(OpenScenario, EntryAndDocumentOfTheChosenScenario) {
   test::SampleInstall sample;
-};
-
-TEST_F(OpenScenarioTest, EntryAndDocumentOfTheChosenScenario) {
-  auto session = Open(kEvening);
+  ASSERT_TRUE(sample.ok()) << sample.error().toStdString();
+  const QString route = sample.Path("Content/Routes/" + kRoute);
+  const auto open = [&](const std::string& folder) {
+    // Spelt as the simulator's files do, in another letter case than the folders on disk.
+    const QString spelt = JoinPath(JoinPath(sample.RsPath(), "content\\routes"), kRoute);
+    const Converter converter(sample.ProgramFolder(), sample.RsPath());
+    return OpenScenario(converter, spelt,
+                        JoinPath(JoinPath(spelt, "scenarios"), QString::fromStdString(folder)),
+                        folder);
+  };
+  auto session = open(kEvening);
   ASSERT_TRUE(session.ok()) << session.error();
-  const QByteArray index =
-      test::DecodeBin(sample.Path("Content/Routes/" + kRoute + "/Scenarios.bin"));
   EXPECT_EQ(
       QByteArray::fromStdString(session->indexHead + session->scenarioEntry + session->indexTail),
-      index);
+      test::DecodeBin(route + "/Scenarios.bin"));
   EXPECT_EQ(session->scenarioEntry.rfind("<cScenarioProperties", 0), 0u);
   EXPECT_NE(session->scenarioEntry.find(kEvening), std::string::npos);
   EXPECT_EQ(session->scenarioEntry.find(kMorningCoal), std::string::npos);
   EXPECT_EQ(QByteArray::fromStdString(session->scenarioTextAsRead),
-            test::DecodeBin(sample.Path("Content/Routes/" + kRoute + "/Scenarios/" +
-                                        QString::fromStdString(kEvening) + "/Scenario.bin")));
+            test::DecodeBin(route + "/Scenarios/" + QString::fromStdString(kEvening) +
+                            "/Scenario.bin"));
   EXPECT_EQ(session->scenarioText, session->scenarioTextAsRead);
-
   auto view = LoadEditor(*session);
   ASSERT_TRUE(view.ok()) << view.error();
   EXPECT_EQ(view->boxes[kBoxDisplayName], "Evening Commuters");
   EXPECT_EQ(view->boxes[kBoxStartTime], "1730");
   EXPECT_TRUE(view->timetable);
-  EXPECT_FALSE(view->drivenCaption.empty());
-}
 
-TEST_F(OpenScenarioTest, FailedConversionsOpenNothing) {
   for (const char* fault :
        {"exit:Scenarios.bin", "silent:Scenarios.bin", "exit:Scenario.bin", "silent:Scenario.bin"}) {
     qputenv("FENNICK_SERZ_FAIL", fault);
-    auto session = Open(kMorningCoal);
-    EXPECT_FALSE(session.ok()) << fault;
-    if (!session.ok()) {
-      EXPECT_NE(session.error().find("serz.exe"), std::string::npos) << session.error();
-    }
+    auto failed = open(kMorningCoal);
+    qunsetenv("FENNICK_SERZ_FAIL");
+    ASSERT_FALSE(failed.ok()) << fault;
+    EXPECT_NE(failed.error().find("serz.exe"), std::string::npos) << failed.error();
   }
-}
+  auto unlisted = open("12345678-0000-0000-0000-000000000000");
+  ASSERT_FALSE(unlisted.ok());
+  EXPECT_NE(unlisted.error().find("not listed"), std::string::npos) << unlisted.error();
 
-TEST_F(OpenScenarioTest, ScenarioNotInTheIndexIsReported) {
-  auto session = Open("12345678-0000-0000-0000-000000000000");
-  ASSERT_FALSE(session.ok());
-  EXPECT_NE(session.error().find("not listed"), std::string::npos) << session.error();
-}
-
-TEST_F(OpenScenarioTest, TypedMarkupCharactersSurviveASaveAndShowAgainAsTyped) {
-  auto session = Open(kMorningCoal);
+  session = open(kMorningCoal);
   ASSERT_TRUE(session.ok());
-  auto view = LoadEditor(*session);
+  view = LoadEditor(*session);
   ASSERT_TRUE(view.ok());
   PropertyBoxes boxes = view->boxes;
   boxes[kBoxDisplayName] = "Coal & Coke <fast>";
   test::ScriptedDialogs dialogs;
-  const SaveContext context{sample.ProgramFolder(), sample.RsPath()};
-  ASSERT_EQ(SaveScenario(context, *session, SaveRequest{boxes, false, false, view->drivenCaption},
-                         dialogs),
+  ASSERT_EQ(SaveScenario({sample.ProgramFolder(), sample.RsPath()}, *session,
+                         SaveRequest{boxes, false, false, view->drivenCaption}, dialogs),
             CommandOutcome::kDone)
       << (dialogs.shown.empty() ? "" : dialogs.shown[0].text);
-
-  auto reopened = Open(kMorningCoal);
+  auto reopened = open(kMorningCoal);
   ASSERT_TRUE(reopened.ok()) << reopened.error();
   EXPECT_NE(reopened->scenarioEntry.find(">Coal &amp; Coke &lt;fast&gt;</English>"),
             std::string::npos);
