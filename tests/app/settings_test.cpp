@@ -9,7 +9,9 @@ namespace {
 
 using test::ReadCaseFile;
 
-QString Text(const std::string& utf8) { return QString::fromUtf8(utf8); }
+QString Text(const std::string& utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 void ExpectSettings(const Settings& s, const std::vector<std::string>& f, std::size_t at) {
   EXPECT_EQ(s.rsPath, Text(f[at]));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,104 +22,75 @@ namespace {
 using test::ReadFileBytes;
 using test::WriteFileBytes;
 
-class StartupWindowTest : public ::testing::Test {
- protected:
-  StartupWindow* Open(const char* iniFile) {
-    if (iniFile) {
-      EXPECT_TRUE(WriteFileBytes(state.paths.IniPath(), iniFile));
-    }
-    actions.openBrowser = [this] { ++browsersOpened; };
+// The startup window over Fennick.ini as given: the donation button, the picker and Start.
+TEST(StartupWindowTest, StartDonationAndPicker) {
+  for (const char* ini : {"C:\\Sim\r\n\r\n\r\nFalse\r\n", "\r\nanything\r\n\r\nFalse\r\n"}) {
+    QTemporaryDir dir;
+    AppState state{AppPaths(dir.path()), {}};
+    test::ScriptedDialogs dialogs;
+    int browsersOpened = 0, pickersShown = 0;
+    StartupWindow::Actions actions;
+    actions.openBrowser = [&] { ++browsersOpened; };
     actions.registry = [] { return QString(); };
-    actions.pickFolder = [this](AppState&) { ++pickersShown; };
-    window = new StartupWindow(state, dialogs, actions);
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show();
-    return window;
+    actions.pickFolder = [&](AppState&) { ++pickersShown; };
+    actions.openAddress = [](const QString&) { return true; };
+    WriteFileBytes(state.paths.IniPath(), ini);
+    StartupWindow window(state, dialogs, actions);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    auto* donate = window.findChild<QPushButton*>("Command2");
+    if (state.settings.rsPath.isEmpty()) {
+      // No folder known: the picker at load, and again from the menu; any mark hides the button.
+      EXPECT_EQ(pickersShown, 1);
+      EXPECT_TRUE(window.windowTitle().endsWith("Rail Simulator path in use is - "));
+      window.findChild<QAction*>("mnuRSPath")->trigger();
+      EXPECT_EQ(pickersShown, 2);
+      EXPECT_FALSE(donate->isVisible());
+      continue;
+    }
+    EXPECT_EQ(window.windowTitle(),
+              "RailSimulator Startup  Version 1.0.45   Rail Simulator path in use is - C:\\Sim");
+    EXPECT_EQ(pickersShown, 0);
+    dialogs.answers.push_back(false);
+    QTest::mouseClick(donate, Qt::LeftButton);
+    EXPECT_EQ(ReadFileBytes(state.paths.IniPath()), "C:\\Sim\r\nContribute\r\n\r\nFalse\r\n");
+
+    // Start reports a TempFiles it cannot make and stays; then it empties the folder, opens the
+    // browser and closes.
+    ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles"), "a file in the way"));
+    QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(browsersOpened, 0);
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.ends_with(" occurred in frmStartup command1\n"));
+    QFile::remove(dir.filePath("TempFiles"));
+    QDir().mkpath(dir.filePath("TempFiles"));
+    ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles/Scenario.xml"), "<old/>"));
+    QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(browsersOpened, 1);
+    EXPECT_TRUE(QDir(dir.filePath("TempFiles")).isEmpty());
+    EXPECT_FALSE(window.isVisible());
   }
-  void TearDown() override { delete window; }
-  QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(name); }
-
-  QTemporaryDir dir;
-  AppState state{AppPaths(dir.path()), {}};
-  test::ScriptedDialogs dialogs;
-  StartupWindow::Actions actions;
-  StartupWindow* window = nullptr;
-  int browsersOpened = 0;
-  int pickersShown = 0;
-};
-
-// With the folder known: no picker, the donation writes its mark, Start reports a TempFiles it
-// cannot make and stays, then empties the folder, opens the browser and closes.
-TEST_F(StartupWindowTest, StartAndDonationWithTheFolderKnown) {
-  actions.openAddress = [](const QString&) { return true; };
-  Open("C:\\Sim\r\n\r\n\r\nFalse\r\n");
-  EXPECT_EQ(window->windowTitle(),
-            "RailSimulator Startup  Version 1.0.45   Rail Simulator path in use is - C:\\Sim");
-  EXPECT_TRUE(Button("Command2")->isVisible());
-  EXPECT_EQ(pickersShown, 0);
-  dialogs.answers.push_back(false);
-  QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-  EXPECT_EQ(ReadFileBytes(state.paths.IniPath()), "C:\\Sim\r\nContribute\r\n\r\nFalse\r\n");
-
-  dialogs.shown.clear();
-  ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles"), "a file in the way"));
-  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-  EXPECT_EQ(browsersOpened, 0);
-  EXPECT_TRUE(window->isVisible());
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(dialogs.shown[0].text.ends_with(" occurred in frmStartup command1\n"));
-
-  QFile::remove(dir.filePath("TempFiles"));
-  QDir().mkpath(dir.filePath("TempFiles"));
-  ASSERT_TRUE(WriteFileBytes(dir.filePath("TempFiles/Scenario.xml"), "<old/>"));
-  QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-  EXPECT_EQ(browsersOpened, 1);
-  EXPECT_TRUE(QDir(dir.filePath("TempFiles")).isEmpty());
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(dialogs.shown.size(), 1u);
-}
-
-// Any contribute mark hides the donation button; no folder known shows the picker at load, and
-// the menu shows it again.
-TEST_F(StartupWindowTest, NoFolderKnownAsksAndAnyMarkHidesTheDonation) {
-  Open("\r\nanything\r\n\r\nFalse\r\n");
-  EXPECT_FALSE(Button("Command2")->isVisible());
-  EXPECT_EQ(pickersShown, 1);
-  EXPECT_TRUE(window->windowTitle().endsWith("Rail Simulator path in use is - "));
-  window->findChild<QAction*>("mnuRSPath")->trigger();
-  EXPECT_EQ(pickersShown, 2);
 }
 
 // The picker starts at the folder in use; OK stores the typed path unchanged, Cancel nothing.
 TEST(FolderPickerTest, TypedPathIsStoredUnchangedAndCancelChangesNothing) {
   QTemporaryDir dir;
-  const QString inUse = dir.filePath("Rail Simulator");
+  const QString inUse = dir.filePath("Rail Simulator"), typed = "/typed, with comma/Rail Sim";
   QDir().mkpath(inUse);
   AppState state{AppPaths(dir.path()), {inUse, "Contribute", "stock", true}};
-  const QString typed = "/typed, with comma/Rail Simulator";
-  {
+  for (const char* button : {"CancelButton", "OKButton"}) {
     FolderPicker picker(state);
     auto* text = picker.findChild<QLineEdit*>("Text1");
     EXPECT_EQ(text->text(), QDir::toNativeSeparators(inUse));
     text->setText(typed);
-    QTest::mouseClick(picker.findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
-    EXPECT_EQ(state.settings.rsPath, inUse);
-    EXPECT_FALSE(QFile::exists(state.paths.IniPath()));
+    QTest::mouseClick(picker.findChild<QPushButton*>(button), Qt::LeftButton);
+    EXPECT_EQ(QFile::exists(state.paths.IniPath()), button[0] == 'O');
   }
-  FolderPicker picker(state);
-  picker.findChild<QLineEdit*>("Text1")->setText(typed);
-  QTest::mouseClick(picker.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
   EXPECT_EQ(state.settings.rsPath, typed);
   EXPECT_EQ(ReadFileBytes(state.paths.IniPath()),
             "\"" + typed.toUtf8() + "\"\r\nContribute\r\nstock\r\nTrue\r\n");
 }
-
-}  // namespace
-}  // namespace fennick::ui
-
-namespace fennick::ui {
-namespace {
 
 QWidget* FindOffer() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
