@@ -101,6 +101,18 @@ TEST_F(EditorCliTest, SaveWritesEditsAndConsistOperationsInOrder) {
   ASSERT_EQ(startsAfter.size(), startsBefore.size());
   for (std::size_t i = 0; i < startsAfter.size(); ++i)
     EXPECT_EQ(startsAfter[i], startsBefore[i] + 5400);
+
+  // A clone prints its new folder, which then shows as the saved scenario under its own name.
+  const CliRun clone = cli.Run({"clone", kSevernVale, kMorningCoal, "--display-name",
+                                "Coal Empties Two", "--start-time", "0915"},
+                               true);
+  ASSERT_EQ(clone.exitCode, 0) << clone.err;
+  const QString folder = QString::fromStdString(clone.out).trimmed();
+  EXPECT_EQ(Show(kSevernVale, folder), QString::fromStdString(Expected("saved.json"))
+                                           .replace("Morning Coal Empties", "Coal Empties Two")
+                                           .replace("\"0830\"", "\"0915\"")
+                                           .toStdString());
+  EXPECT_EQ(Show(kSevernVale, kMorningCoal), Expected("saved.json"));
 }
 
 TEST_F(EditorCliTest, RefusalsAndFailuresExitOneAndLeaveTheFilesAlone) {
@@ -122,21 +134,6 @@ TEST_F(EditorCliTest, RefusalsAndFailuresExitOneAndLeaveTheFilesAlone) {
   }
 }
 
-TEST_F(EditorCliTest, ClonePrintsTheNewFolderWhichTheRouteThenLists) {
-  const std::string source = Expected("show/" + kMorningCoal.toStdString() + ".json");
-  const CliRun run = cli.Run({"clone", kSevernVale, kMorningCoal, "--display-name",
-                              "Coal Empties Two", "--start-time", "0915"},
-                             true);
-  ASSERT_EQ(run.exitCode, 0) << run.err;
-  const QString folder = QString::fromStdString(run.out).trimmed();
-  ASSERT_EQ(folder.size(), 36);
-  EXPECT_EQ(Show(kSevernVale, folder), QString::fromStdString(source)
-                                           .replace("Morning Coal Empties", "Coal Empties Two")
-                                           .replace("\"0700\"", "\"0915\"")
-                                           .toStdString());
-  EXPECT_EQ(Show(kSevernVale, kMorningCoal), source);
-}
-
 // The sample's Steam Gala Special has backups, and a file of the user's own beside them.
 TEST_F(EditorCliTest, BackupsListsOldestFirstAndARestoreIsListedAfterwards) {
   const QStringList gala = {"c0e5a7d1-2b84-46f9-8e3a-91d6b7f2c530",
@@ -146,7 +143,6 @@ TEST_F(EditorCliTest, BackupsListsOldestFirstAndARestoreIsListedAfterwards) {
     const CliRun run = cli.Run(QStringList{"backups"} + gala);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     for (const QStringList& fields : Lines(run)) {
-      EXPECT_EQ(fields.size(), 3);
       EXPECT_TRUE(QDateTime::fromString(fields.value(1), "yyyy-MM-dd HH:mm:ss").isValid());
       listed << fields[0];
     }
