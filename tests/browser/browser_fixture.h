@@ -11,6 +11,7 @@
 #include "bridge/paths.h"
 #include "browser/browser_state.h"
 #include "browser/list_row.h"
+#include "tests/support/case_file.h"
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -25,14 +26,18 @@ inline const QString kDamagedRoute = QStringLiteral("f3a81c6e-0d27-4b95-b4f0-6e2
 inline const QString kMorningCoal = QStringLiteral("0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301");
 inline const QString kEveningCommuters = QStringLiteral("1b7c9d20-3e4f-4a61-8d52-e9f0a1b2c3d4");
 
-// What the sample installation lists: its routes, and Severn Vale's scenarios.
-browser::ListRows SampleRoutes();
-browser::ListRows SevernValeScenarios();
+// What the sample installation lists (tests/data/route_catalogue/sample_lists.txt): "routes", or
+// Severn Vale's "scenarios".
+inline browser::ListRows SampleList(const std::string& list) {
+  browser::ListRows rows;
+  for (const auto& line : ReadCaseFile(FENNICK_TEST_DATA_DIR "/route_catalogue/sample_lists.txt")) {
+    if (line.fields.at(0) == list) {
+      rows.push_back({QString::fromStdString(line.fields.at(1)), QString::fromStdString(line.fields.at(2))});
+    }
+  }
+  return rows;
+}
 
-// An index entry: the DevString, then the five language names in order (missing ones empty).
-std::string EntryXml(const std::string& folder, const std::vector<std::string>& names);
-// A Routes.xml or Scenarios.xml around these entries.
-std::string IndexXml(const std::string& entries, const std::string& encoding = "windows-1252");
 // The row of the loaded route list showing this folder.
 int RowOf(const browser::BrowserState& browser, const QString& route);
 

@@ -9,6 +9,7 @@
 #include "bridge/converter.h"
 #include "bridge/paths.h"
 #include "tests/browser/browser_fixture.h"
+#include "tests/support/case_file.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/wait_for_file.h"
 
@@ -55,49 +56,22 @@ TEST_F(CliTest, TwoRunningCopiesNeverShareScratchFiles) {
   ASSERT_TRUE(other.waitForFinished());
   EXPECT_EQ(other.readAllStandardError().toStdString(), "");
   EXPECT_EQ(other.exitCode(), 0);
-  EXPECT_EQ(other.readAllStandardOutput().toStdString(), Listing(SevernValeScenarios()));
+  EXPECT_EQ(other.readAllStandardOutput().toStdString(), Listing(SampleList("scenarios")));
   EXPECT_FALSE(QFileInfo::exists(QFileInfo(otherScratch).absolutePath()))
       << "a run takes its scratch folder with it";
   EXPECT_EQ(ReadFileBytes(NativePath(windows.ScratchPath("Scenarios.xml"))).toStdString(), *index);
 }
 
+// tests/data/route_catalogue/cli.txt; then a missing Routes.xml.
 TEST_F(CliTest, ListingsAndRefusals) {
-  const struct {
-    QStringList arguments;
-    int status;
-    std::string out, err;  // usage errors: the start of stderr, the command list follows
-  } cases[] = {
-      {{"routes"}, 0, Listing(SampleRoutes()), ""},
-      {{"scenarios", kSevernVale}, 0, Listing(SevernValeScenarios()), ""},
-      {{"saves", kSevernVale, kMorningCoal}, 0, "Before the junction.xml\nCurrentSave.xml\n", ""},
-      {{"scenarios", kDamagedRoute.toUpper()},
-       1,
-       "",
-       "The Scenario Folder 9d5e7fa8-b6c7-4c29-85fa-6178c9d0e1f2 listed in Scenarios.bin does not "
-       "exist!\nThere is no Scenario.bin file in the sub-folder "
-       "ae6f80b9-c7d8-4d3a-96ab-7289d0e1f2a3\nNo Scenarios were found for this route.\n"},
-      {{"scenarios", "no-such-route"},
-       1,
-       "",
-       "There is no route with the folder name no-such-route in Routes.xml.\n"},
-      {{"saves", kSevernVale, "no-such-scenario"},
-       1,
-       "",
-       "There is no listed scenario with the folder name no-such-scenario in this route.\n"},
-      {{"scenarios"}, 2, "", "rs_fennick_cli: expected ROUTE\n"},
-      {{"routes", "x"}, 2, "", "rs_fennick_cli: expected no arguments\n"},
-      {{"revert-scenario", kSevernVale}, 2, "", "rs_fennick_cli: expected ROUTE SCENARIO\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.arguments.join(' ').toStdString());
-    const CliRun run = cli.Run(c.arguments);
-    EXPECT_EQ(run.exitCode, c.status);
-    EXPECT_EQ(run.out, c.out);
-    if (c.status == 2) {
-      EXPECT_TRUE(run.err.starts_with(c.err)) << run.err;
-    } else {
-      EXPECT_EQ(run.err, c.err);
-    }
+  for (const auto& line : ReadCaseFile(FENNICK_TEST_DATA_DIR "/route_catalogue/cli.txt")) {
+    const auto& f = line.fields;
+    ASSERT_EQ(f.size(), 4u) << "line " << line.lineNumber;
+    SCOPED_TRACE(f[0]);
+    const CliRun run = cli.Run(QString::fromStdString(f[0]).split(' '));
+    EXPECT_EQ(run.exitCode, std::stoi(f[1]));
+    EXPECT_EQ(run.out, f[2].starts_with('{') ? Listing(SampleList(f[2].substr(1, f[2].size() - 2))) : f[2]);
+    EXPECT_TRUE(f[1] == "2" ? run.err.starts_with(f[3]) : run.err == f[3]) << run.err;
   }
   ASSERT_TRUE(QFile::remove(install.Path("Content/Routes.xml")));
   const CliRun run = cli.Run({"routes"});

@@ -72,7 +72,7 @@ class RoutesWindowTest : public test::BrowserFixture {
 TEST_F(RoutesWindowTest, ListingRoutesScenariosAndSavedCopies) {
   // Usable at first: Command1, Command4 to Command6, Command8 and Command9.
   EXPECT_EQ(Enabled(), "100111011");
-  EXPECT_EQ(Rows(Routes()), test::SampleRoutes());
+  EXPECT_EQ(Rows(Routes()), test::SampleList("routes"));
   EXPECT_EQ(Scenarios()->topLevelItemCount(), 0);
   EXPECT_EQ(SavedCopies()->count(), 0);
   EXPECT_TRUE(window->SavedCopiesFolder().isEmpty());
@@ -92,7 +92,7 @@ TEST_F(RoutesWindowTest, ListingRoutesScenariosAndSavedCopies) {
 
   // A click lists the route's scenarios; the saved copies shown are the program folder's.
   ClickRoute(test::kSevernVale);
-  EXPECT_EQ(Rows(Scenarios()), test::SevernValeScenarios());
+  EXPECT_EQ(Rows(Scenarios()), test::SampleList("scenarios"));
   EXPECT_EQ(Enabled(), "110111111");
   EXPECT_EQ(window->SavedCopiesFolder(), app.paths.ProgramFolder());
   // Edit Selected Scenario hands the selected rows on, once there is a handler.

@@ -5,6 +5,7 @@
 #include "browser/route_catalogue.h"
 #include "browser/scenario_catalogue.h"
 #include "tests/browser/browser_fixture.h"
+#include "tests/support/case_file.h"
 
 namespace fennick::browser {
 namespace {
@@ -26,7 +27,7 @@ class ScenarioCatalogueTest : public test::BrowserFixture {
 };
 
 TEST_F(ScenarioCatalogueTest, ListsTheRoutesScenariosInIndexOrder) {
-  EXPECT_EQ(List(test::kSevernVale), test::SevernValeScenarios());
+  EXPECT_EQ(List(test::kSevernVale), test::SampleList("scenarios"));
   EXPECT_TRUE(dialogs.shown.empty());
   ASSERT_EQ(browser.scenarioIds.size(), 4u);
   EXPECT_EQ(browser.scenarioNames.size(), 4u);
@@ -67,9 +68,13 @@ TEST_F(ScenarioCatalogueTest, FolderNamesThatAreNotPlainAreNeverUsedAsPaths) {
     const QString path = RoutePath(kMarshJunction, "Scenarios/s" + QString::number(i));
     ASSERT_TRUE(QDir().mkpath(path) && test::WriteFileBytes(path + "/Scenario.bin", "bin"));
   }
-  std::string index;
-  for (const std::string& folder : folders) index += test::EntryXml(folder, {"Scenario " + folder});
-  ASSERT_TRUE(test::WriteBin(MarshBin(), test::IndexXml(index)));
+  std::string index = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n<cRecordSet>\r\n<Record>\r\n";
+  for (const std::string& folder : folders) {
+    index += "<cProperties d:id=\"7\">\r\n<ID><cGUID><DevString d:type=\"cDeltaString\">" + folder +
+             "</DevString></cGUID></ID>\r\n<DisplayName>\r\n<English d:type=\"cDeltaString\">Scenario " +
+             folder + "</English>\r\n</DisplayName>\r\n</cProperties>\r\n";
+  }
+  ASSERT_TRUE(test::WriteBin(MarshBin(), index + "</Record>\r\n</cRecordSet>\r\n"));
   const ListRows rows = List(kMarshJunction);
   ASSERT_EQ(rows.size(), 52u);
   EXPECT_EQ(rows.front(), (ListRow{"Scenario s0", "s0"}));
@@ -93,32 +98,30 @@ TEST_F(ScenarioCatalogueTest, NoRouteSelectedListsNothingAndConvertsNothing) {
   EXPECT_TRUE(browser.listedRouteFolder.isEmpty());
 }
 
+// tests/data/route_catalogue/scenario_failures.txt: a failed conversion lists nothing rather than
+// an older index.
 TEST_F(ScenarioCatalogueTest, AFailedConversionListsNothingRatherThanAnOlderIndex) {
   ASSERT_EQ(List(test::kSevernVale).size(), 4u);  // its Scenarios.xml stays behind
-  const std::string bin = QDir::toNativeSeparators(MarshBin()).toStdString();
-  const std::pair<std::string, std::string> cases[] = {
-      {"empty", "the converted index " +
-                    QDir::toNativeSeparators(TempFile("Scenarios.xml")).toStdString() +
-                    " is empty occurred"},
-      {"exit", "serz.exe could not convert " + bin + " (exit code "},
-      {"silent", "serz.exe wrote no output for " + bin + " occurred"},
-      {"missing", "Cannot find the file " + bin + " occurred"}};
-  for (const auto& [fault, description] : cases) {
+  for (const auto& line : test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/route_catalogue/scenario_failures.txt")) {
+    const std::string& fault = line.fields.at(0);
     SCOPED_TRACE(fault);
+    qunsetenv("FENNICK_SERZ_FAIL");
     if (fault == "empty") {
       ASSERT_TRUE(test::WriteBin(MarshBin(), ""));
     } else if (fault == "missing") {
-      qunsetenv("FENNICK_SERZ_FAIL");
       ASSERT_TRUE(QFile::remove(MarshBin()));
     } else {
       qputenv("FENNICK_SERZ_FAIL", fault.c_str());
     }
     EXPECT_TRUE(List(kMarshJunction).empty());
     EXPECT_TRUE(browser.scenarioIds.empty());
+    const std::string start = "An Error " + QString::fromStdString(line.fields.at(1))
+                                                .replace("{bin}", QDir::toNativeSeparators(MarshBin()))
+                                                .replace("{scratch}", QDir::toNativeSeparators(TempFile("Scenarios.xml")))
+                                                .toStdString();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    const std::string& message = dialogs.shown[0].text;
-    EXPECT_TRUE(message.starts_with("An Error " + description)) << message;
-    EXPECT_TRUE(message.ends_with(" occurred while\nchecking for Scenarios.")) << message;
+    EXPECT_TRUE(dialogs.shown[0].text.starts_with(start)) << dialogs.shown[0].text;
+    EXPECT_TRUE(dialogs.shown[0].text.ends_with(" occurred while\nchecking for Scenarios.")) << dialogs.shown[0].text;
   }
 }
 
