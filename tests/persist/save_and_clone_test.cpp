@@ -8,11 +8,11 @@
 #include "scenario/index_cut.h"
 #include "scenario/scenario_entry.h"
 #include "tests/persist/sample_fixture.h"
+#include "tests/support/case_file.h"
 
 namespace fennick {
 namespace {
 
-using test::kEveningCommuters;
 using test::kMorningCoal;
 
 class SaveAndCloneTest : public test::SampleFixture {
@@ -67,56 +67,23 @@ TEST_F(SaveAndCloneTest, WritesTheBoxesIntoTheEntryAndTheWorkingDocument) {
   EXPECT_EQ(opened.session.scenarioEntry, entry);
 }
 
-TEST_F(SaveAndCloneTest, BackupsAccumulateAcrossThreeSaves) {
-  std::vector<QByteArray> indexes{IndexBin()}, documents{DocumentBin()};
-  for (const char* name : {"First", "Second", "Third"}) {
-    OpenedScenario opened = Open();
-    opened.view.boxes[kBoxDisplayName] = name;
-    opened.session.scenarioText += name;  // each save writes a different document
-    Save(opened);
-    indexes.push_back(IndexBin());
-    documents.push_back(DocumentBin());
-  }
-  const char* suffixes[] = {".bak", ".bak1", ".bak2"};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(test::ReadFileBytes(RouteDir() + "/Scenarios" + suffixes[i]), indexes[i]) << i;
-    EXPECT_EQ(test::ReadFileBytes(ScenarioDir() + "/Scenario" + suffixes[i]), documents[i]) << i;
-  }
-  EXPECT_FALSE(QFile::exists(RouteDir() + "/Scenarios.bak3"));
-  EXPECT_FALSE(QFile::exists(ScenarioDir() + "/Scenario.bak3"));
-  EXPECT_NE(indexes[3], indexes[2]);
-  EXPECT_NE(documents[3], documents[2]);
-}
-
+// tests/data/save_and_clone/type_switch.txt: the type word is replaced in any letter case.
 TEST_F(SaveAndCloneTest, TypeSwitchReplacesTheWordInEveryLetterCase) {
-  const struct {
-    const char* scenario;
-    const char* storedClass;  // put into the entry before the save
-    bool chooseTimetable;
-    const char* savedClass;
-  } cases[] = {
-      {kMorningCoal, "eStandardScenarioClass", true, "etimetableScenarioClass"},
-      {kMorningCoal, "estandardScenarioClass", true, "etimetableScenarioClass"},
-      {kMorningCoal, "eSTANDARDScenarioClass", true, "etimetableScenarioClass"},
-      {kMorningCoal, "eStandardScenarioClass", false, "eStandardScenarioClass"},
-      {kEveningCommuters, "eTimetableScenarioClass", false, "estandardScenarioClass"},
-      {kEveningCommuters, "eTIMETABLEScenarioClass", false, "estandardScenarioClass"},
-      {kEveningCommuters, "eTimeTableScenarioClass", true, "eTimeTableScenarioClass"},
-  };
   const QByteArray original = IndexBin();
-  for (const auto& c : cases) {
+  for (const auto& line : test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/save_and_clone/type_switch.txt")) {
+    const auto& f = line.fields;
+    SCOPED_TRACE("line " + std::to_string(line.lineNumber));
     ASSERT_TRUE(test::WriteFileBytes(RouteDir() + "/Scenarios.bin", original));  // as laid out
-    OpenedScenario opened = Open(c.scenario);
+    OpenedScenario opened = Open(f.at(0).c_str());
     std::string& entry = opened.session.scenarioEntry;
     const std::size_t classText = entry.find('>', entry.find("<ScenarioClass")) + 1;
-    entry.replace(classText, entry.find('<', classText) - classText, c.storedClass);
+    entry.replace(classText, entry.find('<', classText) - classText, f.at(1));
     opened.session.isTimetable = IsTimetableEntry(entry);
     opened.view.boxes[kBoxDisplayName] = "Standard or Timetable";  // written after the switch
-    const std::string saved = Save(opened, false, c.chooseTimetable);
-    EXPECT_NE(saved.find(std::string(">") + c.savedClass + "<"), std::string::npos)
-        << c.storedClass << " -> " << saved;
-    EXPECT_NE(saved.find(">Standard or Timetable<"), std::string::npos) << c.storedClass;
-    EXPECT_EQ(opened.session.isTimetable, c.chooseTimetable) << c.storedClass;
+    const std::string saved = Save(opened, false, f.at(2) == "timetable");
+    EXPECT_NE(saved.find(">" + f.at(3) + "<"), std::string::npos) << saved;
+    EXPECT_NE(saved.find(">Standard or Timetable<"), std::string::npos);
+    EXPECT_EQ(opened.session.isTimetable, f.at(2) == "timetable");
   }
 }
 
@@ -129,34 +96,36 @@ std::vector<double> StartTimes(const std::string& document) {
   return times;
 }
 
-TEST_F(SaveAndCloneTest, ChangeForAllConsistsMovesEveryStartTime) {
-  // Successive saves, each from where the one before left the scenario. The first writes the
-  // stored "25200" anew as "25200.0000": the same time, so nothing moves.
-  const struct {
-    const char* startBox;
-    bool ticked;
-    double shift;
-  } saves[] = {{"0700", true, 0},
-               {"0800", true, 3600},
-               {"0900", false, 0},
-               {"0000", true, -32400},
-               {"0000", true, 0}};
-  for (const auto& s : saves) {
+// tests/data/save_and_clone/start_times.txt; each save keeps the one before as the next backup.
+TEST_F(SaveAndCloneTest, ChangeForAllConsistsMovesEveryStartTimeAndBackupsAccumulate) {
+  std::vector<QByteArray> indexes, documents;
+  for (const auto& line : test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/save_and_clone/start_times.txt")) {
+    const auto& f = line.fields;
+    SCOPED_TRACE("line " + std::to_string(line.lineNumber));
+    indexes.push_back(IndexBin());
+    documents.push_back(DocumentBin());
     OpenedScenario opened = Open();
     const std::vector<double> before = StartTimes(opened.session.scenarioTextAsRead);
     ASSERT_GE(before.size(), 4u);
-    opened.view.boxes[kBoxStartTime] = s.startBox;
-    Save(opened, s.ticked);
+    opened.view.boxes[kBoxStartTime] = f.at(0);
+    Save(opened, f.at(1) == "yes");
     const std::string document = DocumentXml();
     const std::vector<double> after = StartTimes(document);
-    ASSERT_EQ(after.size(), before.size()) << s.startBox;
+    ASSERT_EQ(after.size(), before.size());
     for (std::size_t i = 0; i < before.size(); ++i) {
-      EXPECT_EQ(after[i], before[i] + s.shift) << s.startBox << ", element " << i;
+      EXPECT_EQ(after[i], before[i] + std::stod(f.at(2))) << "element " << i;
     }
-    if (s.shift == 0) {
-      EXPECT_EQ(document, opened.session.scenarioTextAsRead + "\r\n");
-    }
+    if (f.at(2) == "0") EXPECT_EQ(document, opened.session.scenarioTextAsRead + "\r\n");
   }
+  ASSERT_EQ(indexes.size(), 5u);
+  for (std::size_t i = 0; i <= indexes.size(); ++i) {
+    const QString suffix = i == 0 ? ".bak" : ".bak" + QString::number(i);
+    EXPECT_EQ(QFile::exists(RouteDir() + "/Scenarios" + suffix), i < indexes.size()) << i;
+    if (i == indexes.size()) break;
+    EXPECT_EQ(test::ReadFileBytes(RouteDir() + "/Scenarios" + suffix), indexes[i]) << i;
+    EXPECT_EQ(test::ReadFileBytes(ScenarioDir() + "/Scenario" + suffix), documents[i]) << i;
+  }
+  EXPECT_NE(indexes[2], indexes[1]);
 }
 
 TEST_F(SaveAndCloneTest, AddsTheNewEntryRightBehindTheUnchangedSource) {
@@ -222,8 +191,8 @@ TEST_F(SaveAndCloneTest, AnotherCopysChangeToTheIndexSurvives) {
   for (const bool clone : {false, true}) {
     SCOPED_TRACE(clone ? "clone" : "save");
     OpenedScenario opened = Open();
-    SaveElsewhere(kEveningCommuters, clone ? "Saved elsewhere again" : "Saved elsewhere");
-    const Result<IndexCut> other = CutScenarioEntry(IndexXml(), kEveningCommuters);
+    SaveElsewhere(test::kEveningCommuters, clone ? "Saved elsewhere again" : "Saved elsewhere");
+    const Result<IndexCut> other = CutScenarioEntry(IndexXml(), test::kEveningCommuters);
     ASSERT_TRUE(other.ok());
 
     opened.view.boxes[kBoxDisplayName] = clone ? "Cloned here" : "Saved here";
