@@ -29,14 +29,10 @@ void CliRunner::Start(QProcess& process, const QStringList& arguments,
 
 CliRun CliRunner::Run(QStringList arguments, bool yes, const QString& fault) const {
   if (yes) arguments.prepend("--yes");
-  QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove("FENNICK_SERZ_LOG");
-  environment.remove("FENNICK_SERZ_FAIL");
+  QProcessEnvironment environment;
   if (!fault.isEmpty()) environment.insert("FENNICK_SERZ_FAIL", fault);
-  process.setProcessEnvironment(environment);
-  process.setWorkingDirectory(programFolder_);
-  process.start(cli_, QStringList{"--rs-path", rsPath_} + arguments);
+  QProcess process;
+  Start(process, arguments, environment);
   CliRun run;
   if (!process.waitForFinished(120000)) return run;
   run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
