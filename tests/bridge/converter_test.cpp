@@ -29,13 +29,12 @@ class ConverterTest : public ::testing::Test {
     qunsetenv("FENNICK_SERZ_FAIL");
   }
   // Scenarios.bin holding this XML, made by the converter itself.
-  QString MakeBin(const QByteArray& xml) {
-    EXPECT_TRUE(converter().MakeScratchFolder().ok());
-    EXPECT_TRUE(WriteFileBytes(Scratch("seed.xml"), xml));
-    EXPECT_TRUE(converter().XmlToBin("seed.xml", bin).ok());
+  void MakeBin(const QByteArray& xml) {
+    ASSERT_TRUE(converter().MakeScratchFolder().ok());
+    ASSERT_TRUE(WriteFileBytes(Scratch("seed.xml"), xml));
+    ASSERT_TRUE(converter().XmlToBin("seed.xml", bin).ok());
     QFile::remove(Scratch("seed.xml"));
     QFile::remove(log);
-    return bin;
   }
   Converter converter() const { return Converter(program, dir.filePath("no-simulator-here")); }
   QString Scratch(const QString& name) const { return NativePath(converter().ScratchPath(name)); }
@@ -46,51 +45,20 @@ class ConverterTest : public ::testing::Test {
   const QString log = dir.filePath("serz.log");
 };
 
-TEST_F(ConverterTest, RoundTripIsByteExactWithBothPathsPassedWhole) {
+// Both ways byte for byte, both paths passed whole; a failed way back puts the document back.
+TEST_F(ConverterTest, RoundTripIsByteExactAndAFailedReverseRunKeepsTheDocument) {
   const char raw[] = "<?xml version=\"1.0\"?>\r\n<cRecordSet>caf\xE9\0</cRecordSet>\r\n";
   const QByteArray xml(raw, sizeof raw - 1);
   MakeBin(xml);
-  EXPECT_NE(ReadFileBytes(bin), xml);
+  const QByteArray before = ReadFileBytes(bin);
+  EXPECT_NE(before, xml);
   const auto text = converter().BinToXml(bin, "Scenarios.xml");
   ASSERT_TRUE(text.ok()) << text.error();
   EXPECT_EQ(QByteArray::fromStdString(*text), xml);
   const QString out = QDir::toNativeSeparators(Scratch("Scenarios.xml"));
   EXPECT_TRUE(out.startsWith(QDir::toNativeSeparators(program + "/TempFiles/")));
-  EXPECT_EQ(QString::fromLocal8Bit(ReadFileBytes(log)),
-            QDir::toNativeSeparators(bin) + "\txml:" + out + "\n");
-}
+  EXPECT_EQ(QString::fromLocal8Bit(ReadFileBytes(log)), QDir::toNativeSeparators(bin) + "\txml:" + out + "\n");
 
-TEST_F(ConverterTest, FailedRunsAreErrorsWithWhatTheConverterSaid) {
-  MakeBin("<fresh/>");
-  const struct {
-    const char* mode;
-    const char* said;  // found in the message; empty: the run succeeds
-  } cases[] = {
-      {"exit", "(exit code 3): serz.exe: failing on request (FENNICK_SERZ_FAIL)"},
-      {"silent", "serz.exe wrote no output for "},
-      {"noisy", "(exit code 3): EEEE"},
-      {"stdin", ""},  // a converter that reads its input finds none at once
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.mode);
-    ASSERT_TRUE(WriteFileBytes(Scratch("Scenarios.xml"), "<stale/>"));
-    qputenv("FENNICK_SERZ_FAIL", c.mode);
-    const auto text = converter().BinToXml(bin, "Scenarios.xml");
-    if (!*c.said) {
-      ASSERT_TRUE(text.ok()) << text.error();
-      EXPECT_EQ(*text, "<fresh/>");
-      continue;
-    }
-    ASSERT_FALSE(text.ok());
-    EXPECT_NE(text.error().find(c.said), std::string::npos) << text.error();
-    EXPECT_LT(text.error().size(), 2500u) << "a flood of error output is cut short";
-    EXPECT_FALSE(QFile::exists(Scratch("Scenarios.xml")));
-  }
-}
-
-TEST_F(ConverterTest, FailedReverseRunPutsThePreviousDocumentBack) {
-  MakeBin("<old/>");
-  const QByteArray before = ReadFileBytes(bin);
   ASSERT_TRUE(WriteFileBytes(Scratch("Scenarios.xml"), "<new/>"));
   for (const char* mode : {"exit", "silent"}) {
     qputenv("FENNICK_SERZ_FAIL", mode);
@@ -101,6 +69,31 @@ TEST_F(ConverterTest, FailedReverseRunPutsThePreviousDocumentBack) {
   ASSERT_TRUE(converter().XmlToBin("Scenarios.xml", bin).ok());
   EXPECT_EQ(test::DecodeBin(bin), "<new/>");
   EXPECT_EQ(QDir(docs).entryList(QDir::Files), QStringList({"Scenarios.bin"}));
+}
+
+// A failed run is an error with what the converter said (cut short), and leaves no stale output.
+TEST_F(ConverterTest, FailedRunsAreErrorsWithWhatTheConverterSaid) {
+  MakeBin("<fresh/>");
+  const std::pair<const char*, const char*> cases[] = {
+      {"exit", "(exit code 3): serz.exe: failing on request (FENNICK_SERZ_FAIL)"},
+      {"silent", "serz.exe wrote no output for "},
+      {"noisy", "(exit code 3): EEEE"},
+      {"stdin", ""},  // a converter that reads its input finds none at once, and succeeds
+  };
+  for (const auto& [mode, said] : cases) {
+    SCOPED_TRACE(mode);
+    ASSERT_TRUE(WriteFileBytes(Scratch("Scenarios.xml"), "<stale/>"));
+    qputenv("FENNICK_SERZ_FAIL", mode);
+    const auto text = converter().BinToXml(bin, "Scenarios.xml");
+    if (!*said) {
+      EXPECT_EQ(text.ok() ? *text : text.error(), "<fresh/>");
+      continue;
+    }
+    ASSERT_FALSE(text.ok());
+    EXPECT_NE(text.error().find(said), std::string::npos) << text.error();
+    EXPECT_LT(text.error().size(), 2500u) << "a flood of error output is cut short";
+    EXPECT_FALSE(QFile::exists(Scratch("Scenarios.xml")));
+  }
 }
 
 // serz.exe beside the program first, then in the simulator's folder; else the error names both.
@@ -115,8 +108,7 @@ TEST_F(ConverterTest, ConverterIsLookedForInTwoFolders) {
   const auto missing = converter().BinToXml(bin, "Scenarios.xml");
   ASSERT_FALSE(missing.ok());
   EXPECT_TRUE(missing.error().starts_with("serz.exe was not found in ")) << missing.error();
-  EXPECT_NE(missing.error().find(QDir::toNativeSeparators(program).toStdString()),
-            std::string::npos);
+  EXPECT_NE(missing.error().find(QDir::toNativeSeparators(program).toStdString()), std::string::npos);
   EXPECT_FALSE(converter().BinToXml(docs + "/Nothing.bin", "Scenarios.xml").ok());
   EXPECT_FALSE(QFile::exists(log)) << "no run for a missing document or converter";
 }
