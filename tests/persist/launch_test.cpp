@@ -51,19 +51,5 @@ TEST(LaunchTest, EachButtonStartsItsProgramOrSaysWhyNot) {
             std::vector<std::string>(2, "Could not start RailSim.exe (no such program)"));
 }
 
-TEST(LaunchTest, TheRealStartReportsAMissingSimulatorAndStartsTheSampleOne) {
-  QTemporaryDir empty;
-  ScriptedDialogs missing;
-  EXPECT_EQ(RunSimulator(empty.path(), missing), LaunchOutcome::kStayOpen);
-  ASSERT_EQ(missing.shown.size(), 1u);
-  EXPECT_NE(missing.shown[0].text.find("RailSim.exe"), std::string::npos);
-
-  test::SampleInstall install;
-  ASSERT_TRUE(install.ok()) << install.error().toStdString();
-  ScriptedDialogs dialogs;
-  EXPECT_EQ(RunSimulator(install.RsPath(), dialogs), LaunchOutcome::kStarted);
-  EXPECT_TRUE(dialogs.shown.empty());
-}
-
 }  // namespace
 }  // namespace fennick
