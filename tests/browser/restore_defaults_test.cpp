@@ -68,10 +68,13 @@ class RevertTest : public test::BrowserFixture {
   const QString route = RoutePath(test::kSevernVale);
 };
 
-TEST_F(RevertTest, TheSelectedRouteAndNothingWithoutASelection) {
+TEST_F(RevertTest, TheSelectedRouteAndTheLastSelectedScenarioRowOnly) {
   // A folder named like a backup is no backup file: the files around it are restored as usual.
   ASSERT_TRUE(QDir().mkpath(route + "/Scenarios.bak4"));
   Lay(route, "Scenarios.bin=edited Scenarios.bak=first Scenarios.bak5=fifth");
+  const QString second = RoutePath(test::kSevernVale, "Scenarios/" + test::kEveningCommuters);
+  Lay(MorningCoal(), "Scenario.bak=first-of-row-0");
+  Lay(second, "Scenario.bak=first-of-row-1 Scenario.bak2=y");
   const Files before = FilesIn(route);
   EXPECT_FALSE(RevertRoute(app.settings.rsPath, browser, std::nullopt, dialogs));
   EXPECT_FALSE(RevertRoute(app.settings.rsPath, browser, 99, dialogs));
@@ -79,19 +82,12 @@ TEST_F(RevertTest, TheSelectedRouteAndNothingWithoutASelection) {
   EXPECT_FALSE(RevertScenario(browser, {-1, 17}, dialogs));
   EXPECT_EQ(FilesIn(route), before);
 
-  EXPECT_TRUE(RevertSevernVale());
-  EXPECT_EQ(FilesIn(route), Parse("Scenarios.bin=first"));
-  EXPECT_TRUE(QFileInfo(route + "/Scenarios.bak4").isDir());
-  EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(RevertTest, ScenarioOfTheLastSelectedRow) {
-  const QString second = RoutePath(test::kSevernVale, "Scenarios/" + test::kEveningCommuters);
-  Lay(MorningCoal(), "Scenario.bak=first-of-row-0");
-  Lay(second, "Scenario.bak=first-of-row-1 Scenario.bak2=y");
   EXPECT_TRUE(RevertScenario(browser, {0, 1}, dialogs));
   EXPECT_EQ(FilesIn(second), Parse("Scenario.bin=first-of-row-1"));
   EXPECT_TRUE(QFile::exists(MorningCoal("Scenario.bak")));
+  EXPECT_TRUE(RevertSevernVale());
+  EXPECT_EQ(FilesIn(route), Parse("Scenarios.bin=first"));
+  EXPECT_TRUE(QFileInfo(route + "/Scenarios.bak4").isDir());
   EXPECT_TRUE(dialogs.shown.empty());
 }
 

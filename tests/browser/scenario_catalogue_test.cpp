@@ -26,7 +26,16 @@ class ScenarioCatalogueTest : public test::BrowserFixture {
   QString MarshBin() const { return RoutePath(kMarshJunction, "Scenarios.bin"); }
 };
 
-TEST_F(ScenarioCatalogueTest, ListsTheRoutesScenariosInIndexOrder) {
+TEST_F(ScenarioCatalogueTest, ListsInIndexOrderAndReportsRejectedEntries) {
+  // Without a route nothing is listed or converted.
+  for (std::optional<int> row : {std::optional<int>(), std::optional<int>(-1), std::optional<int>(4)}) {
+    dialogs.shown.clear();
+    EXPECT_TRUE(ListScenarios(app, browser, row, dialogs).empty());
+    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"You have not selected a Route."});
+  }
+  EXPECT_FALSE(QFile::exists(TempFile("Scenarios.xml")));
+  EXPECT_TRUE(browser.listedRouteFolder.isEmpty());
+
   EXPECT_EQ(List(test::kSevernVale), test::SampleList("scenarios"));
   EXPECT_TRUE(dialogs.shown.empty());
   ASSERT_EQ(browser.scenarioIds.size(), 4u);
@@ -40,17 +49,14 @@ TEST_F(ScenarioCatalogueTest, ListsTheRoutesScenariosInIndexOrder) {
   ASSERT_EQ(coast.size(), 2u);
   EXPECT_EQ(coast[0].name, "Express du matin vers Saint-Malo");
   EXPECT_EQ(coast[1].name, "Granville Freight");
-}
 
-TEST_F(ScenarioCatalogueTest, RejectedEntriesAreReportedInIndexOrder) {
+  // Rejected entries are reported in index order.
   EXPECT_TRUE(List(test::kDamagedRoute).empty());
   EXPECT_TRUE(browser.scenarioIds.empty());
   EXPECT_EQ(dialogs.Messages(),
             (std::vector<std::string>{
-                "The Scenario Folder 9d5e7fa8-b6c7-4c29-85fa-6178c9d0e1f2 listed in Scenarios.bin "
-                "does not exist!",
-                "There is no Scenario.bin file in the sub-folder\n"
-                "ae6f80b9-c7d8-4d3a-96ab-7289d0e1f2a3",
+                "The Scenario Folder 9d5e7fa8-b6c7-4c29-85fa-6178c9d0e1f2 listed in Scenarios.bin does not exist!",
+                "There is no Scenario.bin file in the sub-folder\nae6f80b9-c7d8-4d3a-96ab-7289d0e1f2a3",
                 "No Scenarios were found for this route."}));
   for (const auto& shown : dialogs.shown) EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
 }
@@ -85,17 +91,6 @@ TEST_F(ScenarioCatalogueTest, FolderNamesThatAreNotPlainAreNeverUsedAsPaths) {
             (std::vector<std::string>{
                 MissingScenarioFolderMessage(elsewhere), MissingScenarioFolderMessage(absolute),
                 "The Scenario Folder . listed in Scenarios.bin does not exist!"}));
-}
-
-TEST_F(ScenarioCatalogueTest, NoRouteSelectedListsNothingAndConvertsNothing) {
-  for (std::optional<int> row :
-       {std::optional<int>(), std::optional<int>(-1), std::optional<int>(4)}) {
-    dialogs.shown.clear();
-    EXPECT_TRUE(ListScenarios(app, browser, row, dialogs).empty());
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"You have not selected a Route."});
-  }
-  EXPECT_FALSE(QFile::exists(TempFile("Scenarios.xml")));
-  EXPECT_TRUE(browser.listedRouteFolder.isEmpty());
 }
 
 // tests/data/route_catalogue/scenario_failures.txt: a failed conversion lists nothing rather than
