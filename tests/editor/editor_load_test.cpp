@@ -58,9 +58,8 @@ TEST(EditorLoad, BoxesConsistsAndVehiclesAsShown) {
       edited.replace(at, c.fields[2].size(), c.fields[3]);
     }
     ScenarioSession session;
-    session.indexHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<cRecordSet><Record>";
+    session.indexHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<cRecordSet>";
     session.scenarioEntry = entry;
-    session.indexTail = "</Record></cRecordSet>";
     session.scenarioTextAsRead = session.scenarioText = document;
     session.loadedDisplayName = "before";
     const std::string& expected = c.fields[4];
@@ -75,11 +74,9 @@ TEST(EditorLoad, BoxesConsistsAndVehiclesAsShown) {
     ASSERT_TRUE(view.ok()) << view.error();
     EXPECT_EQ(session.isTimetable, view->timetable);
     const std::string shown = Shown(*view, session);
-    if (expected.ends_with(".txt")) {
-      EXPECT_EQ(shown, ReadData(expected));
-    } else {
-      EXPECT_NE(shown.find(expected + '\n'), std::string::npos) << shown;
-    }
+    EXPECT_TRUE(expected.ends_with(".txt") ? shown == ReadData(expected)
+                                           : shown.find(expected + '\n') != std::string::npos)
+        << shown;
     // The window lists a consist's vehicles afresh from the document as it stands.
     for (std::size_t i = 0; i < view->consists.size(); ++i) {
       const auto vehicles = VehiclesOfConsist(document, i);
@@ -95,11 +92,8 @@ TEST(EditorLoad, ScenarioEntryCutFromTheIndex) {
     SCOPED_TRACE(c.fields[0]);
     ASSERT_EQ(c.fields.size(), 4u);
     const auto cut = CutScenarioEntry(c.fields[1], c.fields[2]);
-    if (c.fields[3] == "error") {
-      EXPECT_FALSE(cut.ok());
-      continue;
-    }
-    ASSERT_TRUE(cut.ok()) << cut.error();
+    ASSERT_EQ(cut.ok(), c.fields[3] != "error");
+    if (!cut.ok()) continue;
     EXPECT_EQ(cut->entry, c.fields[3]);
     EXPECT_EQ(cut->head + cut->entry + cut->tail, c.fields[1]);
   }
