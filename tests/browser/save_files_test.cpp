@@ -95,7 +95,9 @@ TEST_F(SaveFilesTest, EachCommandAsksThenReplacesThenStartsOrRefusesFirst) {
         f[1] == "-" || f[1] == "(none)" ? std::nullopt
                                           : std::optional<QString>(QString::fromStdString(f[1]));
     ASSERT_TRUE(test::WriteFileBytes(MorningCoal("CurrentSave.xml"), currentSave));
-    if (f[3] != "-") ASSERT_TRUE(QFile::remove(install.Path(QString::fromStdString(f[3]))));
+    if (f[3] != "-") {
+      ASSERT_TRUE(QFile::remove(install.Path(QString::fromStdString(f[3]))));
+    }
     if (f[0].starts_with("refused")) {
       // No answers are scripted: a question fails the test.
       const SavedCopyChoice choice{f[0] == "refused" ? MorningCoalText() : QString(), selected};

@@ -15,22 +15,12 @@ namespace fennick::test {
 inline std::string UnescapeCaseField(const std::string& field) {
   std::string bytes;
   for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] != '\\' || i + 1 == field.size()) {
-      bytes.push_back(field[i]);
-      continue;
-    }
-    const char kind = field[++i];
-    if (kind == 'r') {
-      bytes.push_back('\r');
-    } else if (kind == 'n') {
-      bytes.push_back('\n');
-    } else if (kind == 't') {
-      bytes.push_back('\t');
-    } else if (kind == 'x' && i + 2 < field.size()) {
+    const char kind = i + 1 < field.size() && field[i] == '\\' ? field[++i] : 0;
+    if (kind == 'x' && i + 2 < field.size()) {
       bytes.push_back(char(std::stoi(field.substr(i + 1, 2), nullptr, 16)));
       i += 2;
     } else {
-      bytes.push_back(kind);
+      bytes.push_back(kind == 'r' ? '\r' : kind == 'n' ? '\n' : kind == 't' ? '\t' : kind ? kind : field[i]);
     }
   }
   return bytes;

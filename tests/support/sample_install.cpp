@@ -41,23 +41,23 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// One run of the stand-in converter, from a file to a file.
+static bool RunSerz(const QString& from, const QString& to) {
+  QProcess serz;
+  serz.start(SerzStandIn(), {from, "xml:" + to});
+  return serz.waitForFinished(30000) && serz.exitStatus() == QProcess::NormalExit && serz.exitCode() == 0;
+}
+
 QByteArray DecodeBin(const QString& binPath) {
   QTemporaryDir dir;
-  const QString out = dir.filePath("out.xml");
-  QProcess serz;
-  serz.start(SerzStandIn(), {binPath, "xml:" + out});
-  serz.waitForFinished(30000);
-  return ReadFileBytes(out);
+  RunSerz(binPath, dir.filePath("out.xml"));
+  return ReadFileBytes(dir.filePath("out.xml"));
 }
 
 bool WriteBin(const QString& binPath, const std::string& xml) {
   QTemporaryDir dir;
-  const QString input = dir.filePath("in.xml");
-  if (!WriteFileBytes(input, QByteArray::fromStdString(xml))) return false;
-  QProcess serz;
-  serz.start(SerzStandIn(), {input, "xml:" + binPath});
-  return serz.waitForFinished(30000) && serz.exitStatus() == QProcess::NormalExit &&
-         serz.exitCode() == 0;
+  return WriteFileBytes(dir.filePath("in.xml"), QByteArray::fromStdString(xml)) &&
+         RunSerz(dir.filePath("in.xml"), binPath);
 }
 
 }  // namespace fennick::test
