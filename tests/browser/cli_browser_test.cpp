@@ -82,7 +82,8 @@ TEST_F(CliTest, ListingsAndRefusals) {
                 " cannot be read occurred in frmShowRoutes_Load i =  0\n");
 }
 
-TEST_F(CliTest, KeepAndRestoreSave) {
+// Keeping and restoring saved games, then reverting the scenario and the route.
+TEST_F(CliTest, SavedGamesAndReverts) {
   const QByteArray current = ReadFileBytes(MorningCoal("CurrentSave.xml"));
   const QByteArray saved = ReadFileBytes(MorningCoal("Before the junction.xml"));
   const CliRun kept = cli.Run({"keep-save", kSevernVale, kMorningCoal, "At the colliery"});
@@ -103,9 +104,7 @@ TEST_F(CliTest, KeepAndRestoreSave) {
   EXPECT_EQ(done.exitCode, 0);
   EXPECT_EQ(done.err, question + " [yes]\n");
   EXPECT_EQ(ReadFileBytes(MorningCoal("CurrentSave.xml")), saved);
-}
 
-TEST_F(CliTest, RevertRouteAndScenarioPutTheFirstBackupsBack) {
   ASSERT_TRUE(WriteFileBytes(RoutePath(kSevernVale, "Scenarios.bak"), "index as installed"));
   ASSERT_TRUE(WriteFileBytes(MorningCoal("Scenario.bak"), "scenario as installed"));
   // The scenario first: its listing needs the route's index as it is now.

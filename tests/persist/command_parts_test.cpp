@@ -1,13 +1,10 @@
 // The pieces the save and the clone are built from, each over the cases that tell it apart.
 #include <gtest/gtest.h>
-#include <QTemporaryDir>
 
-#include "bridge/run_scratch.h"
 #include "persist/clone_name_checks.h"
 #include "persist/element_number.h"
 #include "persist/entry_identifier.h"
 #include "persist/save_messages.h"
-#include "persist/scratch_xml.h"
 #include "persist/validate_properties.h"
 #include "tests/persist/sample_fixture.h"
 #include "tests/support/case_file.h"
@@ -80,17 +77,6 @@ TEST(CloneParts, NamesAndEntriesRefusedAsTheCasesSay) {
                      : AddToElementNumber(entry, kCloneElementNumberStep).ok())
         << "line " << line.lineNumber;
     EXPECT_EQ(entry, line.fields[1]);
-  }
-}
-
-TEST(WriteScratchXmlTest, ReplacesTheFileWithTheTextAndExactlyOneCrLf) {
-  QTemporaryDir program;
-  // Longest first: each write must replace the one before whole.
-  for (const std::string& text : {std::string(5000, 'x'), std::string("caf\xE9 \x80"), std::string()}) {
-    ASSERT_TRUE(WriteScratchXml(program.path(), "Scenarios.xml", text).ok());
-    EXPECT_EQ(test::ReadFileBytes(NativePath(RunScratchFolder(program.path()) + "\\Scenarios.xml"))
-                  .toStdString(),
-              text + "\r\n");
   }
 }
 

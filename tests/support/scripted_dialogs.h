@@ -29,12 +29,10 @@ class ScriptedDialogs : public Dialogs {
     shown.push_back({Shown::Message, text, icon, title});
   }
   bool AskYesNo(const std::string& text, MessageIcon icon, const std::string& title) override {
-    shown.push_back({Shown::YesNo, text, icon, title});
-    return NextAnswer(text);
+    return Ask(Shown::YesNo, text, icon, title);
   }
   bool AskOkCancel(const std::string& text, MessageIcon icon, const std::string& title) override {
-    shown.push_back({Shown::OkCancel, text, icon, title});
-    return NextAnswer(text);
+    return Ask(Shown::OkCancel, text, icon, title);
   }
   std::optional<std::string> AskText(const std::string& prompt, const std::string&,
                                      const std::string& title) override {
@@ -52,7 +50,8 @@ class ScriptedDialogs : public Dialogs {
   }
 
  private:
-  bool NextAnswer(const std::string& text) {
+  bool Ask(Shown::Kind kind, const std::string& text, MessageIcon icon, const std::string& title) {
+    shown.push_back({kind, text, icon, title});
     if (answers.empty()) throw std::logic_error("unscripted question: " + text);
     bool answer = answers.front();
     answers.pop_front();
