@@ -30,9 +30,7 @@ TEST(Startup, SimulatorFoundInSettingsFileThenRegistryThenPicker) {
     sources.registry = [&] { return QString::fromStdString(c.fields[2]); };
     sources.pickFolder = [&](Settings& s) {
       pickerShown = true;
-      if (c.fields[3] == "pick") {
-        EXPECT_TRUE(AcceptPickedFolder(paths, s, "/picked/folder").ok());
-      }
+      EXPECT_TRUE(c.fields[3] != "pick" || AcceptPickedFolder(paths, s, "/picked/folder").ok());
     };
     Settings settings;
     LocateSimulator(paths, settings, sources);
@@ -72,8 +70,9 @@ TEST(Startup, StartEmptiesTempFilesSparingRunningCopiesOrReportsInItsForm) {
   WriteFileBytes(dir.filePath("not-a-folder"), "a file");
   const auto prepared = PrepareTempFiles(AppPaths(dir.filePath("not-a-folder")));
   ASSERT_FALSE(prepared.ok());
-  EXPECT_EQ(prepared.error().rfind("Error - ", 0), 0u);
-  EXPECT_NE(prepared.error().find(" occurred in frmStartup command1\n"), std::string::npos);
+  EXPECT_TRUE(prepared.error().starts_with("Error - ") &&
+              prepared.error().ends_with(" occurred in frmStartup command1\n"))
+      << prepared.error();
 }
 
 // Whatever the answer and whether the page opens, the mark that hides the button is written.

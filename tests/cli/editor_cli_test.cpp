@@ -133,26 +133,23 @@ TEST_F(EditorCliTest, RefusalsFailuresAndUsageErrorsLeaveTheFilesAlone) {
 TEST_F(EditorCliTest, BackupsListsOldestFirstAndARestoreIsListedAfterwards) {
   const QStringList gala = {"c0e5a7d1-2b84-46f9-8e3a-91d6b7f2c530",
                             "6a2b4c75-8394-4fb6-92c7-3e45f6a7b8c9"};
+  // The backups as listed, each with its time (a name without one gets a "?").
   const auto names = [&] {
     QStringList listed;
-    const CliRun run = cli.Run(QStringList{"backups"} + gala);
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    for (const QStringList& fields : Lines(run)) {
-      EXPECT_TRUE(QDateTime::fromString(fields.value(1), "yyyy-MM-dd HH:mm:ss").isValid());
-      listed << fields[0];
+    for (const QStringList& fields : Lines(cli.Run(QStringList{"backups"} + gala))) {
+      const bool dated = QDateTime::fromString(fields.value(1), "yyyy-MM-dd HH:mm:ss").isValid();
+      listed << fields[0] + (dated ? "" : "?");
     }
-    return listed;
+    return listed.join(' ');
   };
-  EXPECT_EQ(names(),
-            QStringList({"Scenario.bak", "Scenario.bak1", "Scenario.bak2", "Scenario.bak10"}));
+  EXPECT_EQ(names(), "Scenario.bak Scenario.bak1 Scenario.bak2 Scenario.bak10");
   const auto restore = [&](const char* name, bool yes) {
     return cli.Run(QStringList{"restore-backup"} + gala + QStringList{name}, yes).exitCode;
   };
   EXPECT_EQ(restore("Scenario.bak01", true), 1);
   EXPECT_EQ(restore("Scenario.bak1", false), 1);  // the question answered "stop"
   EXPECT_EQ(restore("Scenario.bak1", true), 0);
-  EXPECT_EQ(names(), QStringList({"Scenario.bak", "Scenario.bak1", "Scenario.bak2", "Scenario.bak3",
-                                  "Scenario.bak10"}));
+  EXPECT_EQ(names(), "Scenario.bak Scenario.bak1 Scenario.bak2 Scenario.bak3 Scenario.bak10");
 }
 
 }  // namespace
