@@ -25,11 +25,11 @@ TEST_F(StockBlueprints, ClassifyAndMassAndNumberAsTheCasesSay) {
     std::string got;
     if (f[0] == "classify") {
       const Result<BlueprintClass> found = ClassifyBlueprintFile(converter(), bin);
-      got = !found                   ? "error"
-            : found->engine          ? "engine|"
-            : found->wagon           ? "wagon|"
-            : found->tender          ? "tender|"
-                                     : "|";
+      got = !found          ? "error"
+            : found->engine ? "engine|"
+            : found->wagon  ? "wagon|"
+            : found->tender ? "tender|"
+                            : "|";
       if (found) got += found->name.value_or("-");
       // No classification leaves its scratch file behind, whatever happened.
       EXPECT_TRUE(TempFilesEntries().filter("temp", Qt::CaseInsensitive).isEmpty());

@@ -46,10 +46,14 @@ std::vector<std::string> List(const std::string& word) {
 }
 
 const std::map<std::string, ConsistCommand> kCommands = {
-    {"swap-selected", ConsistCommand::kSwapSelected}, {"swap-all", ConsistCommand::kSwapAll},
-    {"duplicate", ConsistCommand::kDuplicate}, {"duplicate-at-rear", ConsistCommand::kDuplicateAtRear},
-    {"delete", ConsistCommand::kDelete},       {"drive-it", ConsistCommand::kDriveIt},
-    {"load", ConsistCommand::kLoad},           {"unload", ConsistCommand::kUnload}};
+    {"swap-selected", ConsistCommand::kSwapSelected},
+    {"swap-all", ConsistCommand::kSwapAll},
+    {"duplicate", ConsistCommand::kDuplicate},
+    {"duplicate-at-rear", ConsistCommand::kDuplicateAtRear},
+    {"delete", ConsistCommand::kDelete},
+    {"drive-it", ConsistCommand::kDriveIt},
+    {"load", ConsistCommand::kLoad},
+    {"unload", ConsistCommand::kUnload}};
 
 std::map<std::string, StockCatalogue> Catalogues() {
   std::map<std::string, StockCatalogue> catalogues;
@@ -90,9 +94,9 @@ TEST_F(ConsistCommands, EveryCaseLeavesItsDocumentAndMessage) {
       std::string text = before;
       test::ScriptedDialogs dialogs;
       const Converter conv = converter();
-      const ConsistOutcome outcome =
-          RunConsistCommand(kCommands.at(f[0]), text, selection, catalogues.at(f[4].substr(0, colon)),
-                            StockSource{conv, install.RsPath(), random}, dialogs);
+      const ConsistOutcome outcome = RunConsistCommand(
+          kCommands.at(f[0]), text, selection, catalogues.at(f[4].substr(0, colon)),
+          StockSource{conv, install.RsPath(), random}, dialogs);
       test::ConverterFault("");
       const bool untouched = f[7].starts_with("=");
       EXPECT_TRUE(text == (untouched ? before : ReadBytes(folder / f[7]))) << "document differs";

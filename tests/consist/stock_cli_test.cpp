@@ -25,7 +25,8 @@ TEST_F(StockCli, PrintsNameTabBlueprintIdOrSaysWhyNot) {
     for (const QString& word : QString::fromStdString(f[0]).split('|', Qt::SkipEmptyParts)) {
       arguments << (word.startsWith('@') ? Assets(word.mid(1)) : word);
     }
-    const test::CliRun run = cli.Run(arguments, f[1] == "yes", f[2] == "-" ? "" : QString::fromStdString(f[2]));
+    const test::CliRun run =
+        cli.Run(arguments, f[1] == "yes", f[2] == "-" ? "" : QString::fromStdString(f[2]));
     EXPECT_EQ(run.exitCode, std::stoi(f[3])) << run.err;
     EXPECT_EQ(run.out, f[4]);
     if (f[5] == "-") {

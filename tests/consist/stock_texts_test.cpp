@@ -20,8 +20,12 @@ namespace fennick {
 namespace {
 
 using Fields = std::vector<std::string>;
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string Or(const std::optional<QString>& text) { return text ? text->toStdString() : "-"; }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+std::string Or(const std::optional<QString>& text) {
+  return text ? text->toStdString() : "-";
+}
 
 // Items numbered 0, 1, ... with `digits` digits, each first Name 10 characters into its item.
 std::string NumberList(const std::string& spec) {
@@ -41,13 +45,14 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
     {"kind-test",
      [](const Fields& f) {
        const char* names[] = {"skip", "engine", "wagon", "tender", "either"};
-       return std::string(names[int(StockKindTest("\\Kuju\\RailSimulator\\RailVehicles" + f[1],
-                                                  f[2], f[3] == "yes"))]);
+       return std::string(names[int(
+           StockKindTest("\\Kuju\\RailSimulator\\RailVehicles" + f[1], f[2], f[3] == "yes"))]);
      }},
     {"split",
      [](const Fields& f) {
        const std::optional<StockFolder> s = SplitStockFolder(Q(f[1]));
-       return s ? s->provider + "|" + s->product + "|" + s->leaf + (s->productFolderChosen ? "+" : "")
+       return s ? s->provider + "|" + s->product + "|" + s->leaf +
+                      (s->productFolderChosen ? "+" : "")
                 : "-";
      }},
     {"follow", [](const Fields& f) { return Or(FollowHighlightedFolder(Q(f[1]), Q(f[2]))); }},

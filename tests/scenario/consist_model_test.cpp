@@ -60,9 +60,7 @@ TEST(ConsistListing, ReadAndLocateAsTheCasesSay) {
   ASSERT_GT(cases.size(), 30u);
   for (const test::CaseLine& line : cases) {
     const auto& f = line.fields;
-    const std::string got = f[0] == "read"
-                                ? Read(f[1])
-                                : Locate(document, std::stoul(f[1]), f[2]);
+    const std::string got = f[0] == "read" ? Read(f[1]) : Locate(document, std::stoul(f[1]), f[2]);
     const bool named = f.back().starts_with("error:") && got.starts_with("error:") &&
                        got.find(f.back().substr(6)) != std::string::npos;
     EXPECT_EQ(named ? f.back() : got, f.back()) << "line " << line.lineNumber;

@@ -23,7 +23,8 @@ std::string Entry(const std::string& name) {
 EntryProperties Properties(std::size_t line) {
   const auto lines = test::ReadCaseFile(kFolder + "properties.txt");
   EntryProperties properties;
-  for (std::size_t i = 0; i < kEntryPropertyCount; ++i) properties.values[i] = lines.at(line).fields.at(i + 1);
+  for (std::size_t i = 0; i < kEntryPropertyCount; ++i)
+    properties.values[i] = lines.at(line).fields.at(i + 1);
   return properties;
 }
 

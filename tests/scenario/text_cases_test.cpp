@@ -19,7 +19,9 @@ namespace {
 
 using Fields = std::vector<std::string>;
 const char* const kStatus[] = {"found", "empty", "none", "unclosed", "overflow"};
-std::string S(TagStatus status) { return kStatus[int(status)]; }
+std::string S(TagStatus status) {
+  return kStatus[int(status)];
+}
 TextEncoding Encoding(const std::string& name) {
   return name == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
 }
@@ -28,10 +30,13 @@ Pos At(const std::string& text, const std::string& marker) {
   const std::size_t index = marker.empty() ? std::string::npos : text.find(marker);
   return index == std::string::npos ? kNotFound : index + 1;
 }
-std::string Or(const Result<std::string>& r) { return r ? *r : "error:" + r.error(); }
+std::string Or(const Result<std::string>& r) {
+  return r ? *r : "error:" + r.error();
+}
 // An expected "error:WORD" matches any error naming WORD.
 std::string Named(const Result<std::string>& r, const std::string& expected) {
-  const bool named = !r && expected.starts_with("error:") && r.error().find(expected.substr(6)) != std::string::npos;
+  const bool named = !r && expected.starts_with("error:") &&
+                     r.error().find(expected.substr(6)) != std::string::npos;
   return named ? expected : Or(r);
 }
 
@@ -45,7 +50,7 @@ std::string Detail(const Fields& f) {
   std::string value = "-";
   const TagStatus status = GetDetail(text, xx, f[3], value);
   const std::string want = f.back().substr(f.back().rfind('|') + 1);
-  const std::string stop = xx == 0      ? ""
+  const std::string stop = xx == 0        ? ""
                            : want.empty() ? "@" + std::to_string(xx)
                                           : text.substr(xx - 1, want.size());
   std::string expected = text;
@@ -59,8 +64,8 @@ std::string Detail(const Fields& f) {
   }
   std::int32_t delay = 60;
   put = from;
-  if (status != TagStatus::kFound &&
-      (PutTime(written, put, f[3], delay) != status || written != text || delay != 60 || put != 0)) {
+  if (status != TagStatus::kFound && (PutTime(written, put, f[3], delay) != status ||
+                                      written != text || delay != 60 || put != 0)) {
     fault += " PutTime:" + written;
   }
   return S(status) + "|" + value + "|" + stop + fault;
@@ -83,12 +88,14 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
      [](const Fields& f) {
        const Result<std::string> bytes = TextForDocument(f[1], Encoding(f[2]));
        // What is written shows again as typed.
-       if (bytes && ShowText(*bytes, Encoding(f[2])) != f[1]) return std::string("shown back differently");
+       if (bytes && ShowText(*bytes, Encoding(f[2])) != f[1])
+         return std::string("shown back differently");
        return Named(bytes, f[3]);
      }},
     {"find-last",
      [](const Fields& f) { return std::to_string(FindLastNoCase(f[1], f[2], std::stoul(f[3]))); }},
-    {"find-char", [](const Fields& f) { return std::to_string(FindChar(f[1], '>', std::stoul(f[2]))); }},
+    {"find-char",
+     [](const Fields& f) { return std::to_string(FindChar(f[1], '>', std::stoul(f[2]))); }},
     {"find-char-back",
      [](const Fields& f) { return std::to_string(FindCharBack(f[1], '>', std::stoul(f[2]))); }},
     {"detail", Detail},
@@ -100,12 +107,15 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
        std::int32_t delay = std::stoi(f[2]);
        const TagStatus status = PutTime(text, xx, "StartTime", delay);
        if (status != TagStatus::kFound) {
-         return text == head + f[1] + tail && delay == std::stoi(f[2]) && xx == 0 ? S(status) : "changed";
+         return text == head + f[1] + tail && delay == std::stoi(f[2]) && xx == 0 ? S(status)
+                                                                                  : "changed";
        }
-       const std::string written = text.substr(head.size(), text.size() - head.size() - tail.size());
+       const std::string written =
+           text.substr(head.size(), text.size() - head.size() - tail.size());
        // The delay comes back as the new value, the position at the old closing tag.
-       return written == std::to_string(delay) && xx == At(head + f[1] + tail, tail) ? written
-                                                                                   : "?" + written;
+       return written == std::to_string(delay) && xx == At(head + f[1] + tail, tail)
+                  ? written
+                  : "?" + written;
      }},
     {"put-all-times",
      [](const Fields& f) {
@@ -125,12 +135,12 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
        const std::string expected = f[2].substr(0, f[2].rfind('|'));
        std::string text = f[1];
        const bool written = LocalizedTextBlock(1).PutLocalText(text, "Hello").ok();
-       const bool kept = written ? *LocalizedTextBlock(1).GetLocalText(text) == "Hello" : text == f[1];
+       const bool kept =
+           written ? *LocalizedTextBlock(1).GetLocalText(text) == "Hello" : text == f[1];
        return Named(LocalizedTextBlock(1).GetLocalText(f[1]), expected) +
               (kept ? (written ? "|yes" : "|no") : "|changed");
      }},
-    {"scenario-type",
-     [](const Fields& f) {
+    {"scenario-type", [](const Fields& f) {
        std::string entry = f[1];
        const bool before = IsTimetableEntry(entry);
        const std::size_t replaced = SwitchScenarioType(entry, f[2] == "yes");
