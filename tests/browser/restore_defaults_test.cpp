@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <map>
+#include <algorithm>
+#include <sstream>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
@@ -17,28 +18,22 @@
 namespace fennick::browser {
 namespace {
 
-using Files = std::map<QString, QByteArray>;
+using Files = std::vector<std::string>;
 
-// "name=bytes name=bytes ...".
-Files Parse(const QString& listing) {
+// "name=bytes name=bytes ...", sorted as test::FolderEntries lists a folder.
+Files Parse(const std::string& listing) {
   Files files;
-  for (const QString& file : listing.split(' ', Qt::SkipEmptyParts)) {
-    files[file.section('=', 0, 0)] = file.section('=', 1).toUtf8();
-  }
+  std::istringstream in(listing);
+  for (std::string file; in >> file;) files.push_back(file);
+  std::sort(files.begin(), files.end());
   return files;
 }
 
-Files FilesIn(const QString& folder) {
-  Files files;
-  for (const QString& name : QDir(folder).entryList(QDir::Files)) {
-    files[name] = test::ReadFileBytes(folder + "/" + name);
-  }
-  return files;
-}
-
-void Lay(const QString& folder, const QString& listing) {
-  for (const auto& [name, bytes] : Parse(listing)) {
-    ASSERT_TRUE(test::WriteFileBytes(folder + "/" + name, bytes));
+void Lay(const QString& folder, const std::string& listing) {
+  for (const std::string& file : Parse(listing)) {
+    const std::size_t equals = file.find('=');
+    ASSERT_TRUE(test::WriteFileBytes(folder + "/" + QString::fromStdString(file.substr(0, equals)),
+                                     QByteArray::fromStdString(file.substr(equals + 1))));
   }
 }
 
@@ -47,9 +42,9 @@ TEST(RestoreFirstBackup, NumberedBackupsGoAndTheFirstComesBack) {
     ASSERT_EQ(line.fields.size(), 3u) << "line " << line.lineNumber;
     SCOPED_TRACE(line.fields[1]);
     QTemporaryDir dir;
-    Lay(dir.path(), QString::fromStdString(line.fields[1]));
+    Lay(dir.path(), line.fields[1]);
     EXPECT_TRUE(RestoreFirstBackup(dir.path(), QString::fromStdString(line.fields[0])).empty());
-    EXPECT_EQ(FilesIn(dir.path()), Parse(QString::fromStdString(line.fields[2])));
+    EXPECT_EQ(test::FolderEntries(dir.path()), Parse(line.fields[2]));
   }
 }
 
@@ -75,25 +70,24 @@ TEST_F(RevertTest, TheSelectedRouteAndTheLastSelectedScenarioRowOnly) {
   const QString second = RoutePath(test::kSevernVale, "Scenarios/" + test::kEveningCommuters);
   Lay(MorningCoal(), "Scenario.bak=first-of-row-0");
   Lay(second, "Scenario.bak=first-of-row-1 Scenario.bak2=y");
-  const Files before = FilesIn(route);
+  const Files before = test::FolderEntries(route);
   EXPECT_FALSE(RevertRoute(app.settings.rsPath, browser, std::nullopt, dialogs));
   EXPECT_FALSE(RevertRoute(app.settings.rsPath, browser, 99, dialogs));
   EXPECT_FALSE(RevertScenario(browser, {}, dialogs));
   EXPECT_FALSE(RevertScenario(browser, {-1, 17}, dialogs));
-  EXPECT_EQ(FilesIn(route), before);
+  EXPECT_EQ(test::FolderEntries(route), before);
 
   EXPECT_TRUE(RevertScenario(browser, {0, 1}, dialogs));
-  EXPECT_EQ(FilesIn(second), Parse("Scenario.bin=first-of-row-1"));
+  EXPECT_EQ(test::FolderEntries(second), Parse("Scenario.bin=first-of-row-1"));
   EXPECT_TRUE(QFile::exists(MorningCoal("Scenario.bak")));
   EXPECT_TRUE(RevertSevernVale());
-  EXPECT_EQ(FilesIn(route), Parse("Scenarios.bin=first"));
-  EXPECT_TRUE(QFileInfo(route + "/Scenarios.bak4").isDir());
+  EXPECT_EQ(test::FolderEntries(route), Parse("Scenarios/ Scenarios.bak4/ Scenarios.bin=first"));
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(RevertTest, FilesThatCannotBeChangedAreReported) {
   Lay(route, "Scenarios.bak=first Scenarios.bak3=third");
-  const Files before = FilesIn(route);
+  const Files before = test::FolderEntries(route);
 #ifdef Q_OS_WIN
   // Windows neither deletes nor renames a file another program holds open.
   QFile firstBackup(route + "/Scenarios.bak"), thirdBackup(route + "/Scenarios.bak3");
@@ -111,7 +105,7 @@ TEST_F(RevertTest, FilesThatCannotBeChangedAreReported) {
   QFile::setPermissions(route, writable);
 #endif
   EXPECT_FALSE(reverted);
-  EXPECT_EQ(FilesIn(route), before);
+  EXPECT_EQ(test::FolderEntries(route), before);
   ASSERT_EQ(dialogs.shown.size(), 1u);
   const std::string& message = dialogs.shown[0].text;
   EXPECT_TRUE(message.starts_with("The default of " +

@@ -33,18 +33,6 @@ std::vector<std::string> Names(const std::string& field) {
   return names;
 }
 
-// The folder as "name=bytes" for files and "name/" for folders, by name.
-std::vector<std::string> Contents(const QString& folder) {
-  std::vector<std::string> entries;
-  for (const QFileInfo& entry :
-       QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-    entries.push_back(entry.fileName().toStdString() +
-                      (entry.isDir() ? "/" : "=" + test::ReadFileBytes(entry.filePath()).toStdString()));
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
 // tests/data/backups/cases.txt: the listing of a folder, and what a restore leaves in it. Each file
 // holds its own name as its bytes; a name ending in "/" is a folder with a file in it.
 TEST(BackupCases, ListAndRestoreLoseNothing) {
@@ -87,7 +75,7 @@ TEST(BackupCases, ListAndRestoreLoseNothing) {
     EXPECT_TRUE(f[7].empty() ? messages.empty() : messages.find(f[7]) != std::string::npos) << messages;
     std::vector<std::string> expected = f[8] == "unchanged" ? laid : Names(f[8]);
     std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(Contents(dir.path()), expected);
+    EXPECT_EQ(test::FolderEntries(dir.path()), expected);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <algorithm>
 
 #include "tests/support/tool_paths.h"
 
@@ -39,6 +40,16 @@ QByteArray ReadFileBytes(const QString& path) {
 bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+std::vector<std::string> FolderEntries(const QString& folder) {
+  std::vector<std::string> entries;
+  for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    entries.push_back(entry.fileName().toStdString() +
+                      (entry.isDir() ? "/" : "=" + ReadFileBytes(entry.filePath()).toStdString()));
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
 }
 
 // One run of the stand-in converter, from a file to a file.

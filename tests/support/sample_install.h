@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace fennick::test {
 
@@ -28,6 +29,8 @@ class SampleInstall {
 
 QByteArray ReadFileBytes(const QString& path);
 bool WriteFileBytes(const QString& path, const QByteArray& bytes);
+// A folder's entries sorted by name: "name=bytes" for a file, "name/" for a folder.
+std::vector<std::string> FolderEntries(const QString& folder);
 
 // Converts a stand-in .bin to its XML bytes (and back) without the program's own code.
 QByteArray DecodeBin(const QString& binPath);
