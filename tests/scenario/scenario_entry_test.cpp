@@ -33,7 +33,8 @@ TEST(EntryProperties, ReadTwelveInOrderAndWriteThemLeavingTheRestAsItWas) {
   const Result<EntryProperties> read = ReadEntryProperties(Entry("loaded.xml"));
   ASSERT_TRUE(read.ok()) << read.error();
   EXPECT_EQ(*read, loaded);
-  // The briefing grows well past where its block ended, the description empties.
+  // The briefing grows well past where its block ended, the description empties, the start
+  // time shrinks by more than its closing tag.
   std::string entry = Entry("loaded.xml");
   ASSERT_TRUE(WriteEntryProperties(entry, typed).ok());
   EXPECT_EQ(entry, Entry("written.xml"));
@@ -69,7 +70,7 @@ TEST(EntryProperties, BrokenElementIsNamedAndNothingIsWritten) {
   EXPECT_EQ((*read)[EntryProperty::Provider], "Kuju");
   broken.emplace_back(entry, "Season");
   entry = Entry("loaded.xml");
-  entry.replace(entry.find("25200</StartTime>"), 17, "25200");
+  entry.erase(entry.find("</StartTime>"), 12);
   broken.emplace_back(entry + "<StartTime>1</StartTime>", "StartTime");
 
   for (auto [entry, name] : broken) {
