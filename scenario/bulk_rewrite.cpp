@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "scenario/float_encoding.h"
 #include "scenario/tag_scan.h"
 #include "scenario/time_shift.h"
 
@@ -13,13 +14,25 @@ namespace fennick {
 namespace {
 
 // One element text to replace: 0-based [begin, end) in the old text, the new seconds for times,
-// and the length of the new text.
+// the length of the new text, and where its opening tag [tag, begin) holds the digits of a
+// d:alt_encoding (npos when it holds none), which follow the new value.
 struct Slot {
   std::size_t begin;
   std::size_t end;
   std::int32_t seconds;
   std::size_t newLength = 0;
+  std::size_t tag = 0;
+  std::size_t altDigits = std::string_view::npos;
 };
+
+// Brings the alt_encoding digits of `slot` to its new `value` in the new text, where the slot's
+// opening tag stands `shift` bytes from where it stood in the old one.
+void WriteSlotEncoding(const Slot& slot, char* newText, std::ptrdiff_t shift,
+                       std::string_view value) {
+  if (slot.altDigits == std::string_view::npos) return;
+  const auto at = [&](std::size_t old) { return newText + (static_cast<std::ptrdiff_t>(old) + shift); };
+  WriteAltEncoding(at(slot.altDigits), std::string_view(at(slot.tag), slot.begin - slot.tag), value);
+}
 
 // Finds every element `finder` names in document order. `valueOf(oldText)` gives the new
 // seconds (ignored for fixed texts) or nothing to stop with kOverflow.
@@ -45,7 +58,10 @@ BulkRewrite CollectSlots(std::string_view text, const ElementFinder& finder,
       outcome.stoppedBy = TagStatus::kOverflow;
       break;
     }
-    slots.push_back({span.openEnd, IndexOf(span.close), *seconds});
+    Slot slot{span.openEnd, IndexOf(span.close), *seconds};
+    slot.tag = IndexOf(span.open);
+    slot.altDigits = AltEncodingDigitsAt(text, slot.tag, slot.begin);
+    slots.push_back(slot);
     // Continue at the closing tag in the old text; it cannot open another element.
     pos = span.close;
   }
@@ -63,7 +79,12 @@ void BuildInto(std::string_view text, const std::vector<Slot>& slots, std::size_
   std::size_t copied = 0;
   for (const Slot& slot : slots) {
     result.append(text, copied, slot.begin - copied);
-    result.append(valueText(slot, buffer));
+    const std::string_view value = valueText(slot, buffer);
+    WriteSlotEncoding(slot, result.data(),
+                      static_cast<std::ptrdiff_t>(result.size()) -
+                          static_cast<std::ptrdiff_t>(slot.begin),
+                      value);
+    result.append(value);
     copied = slot.end;
   }
   result.append(text, copied, std::string::npos);
@@ -110,6 +131,7 @@ void RebuildInPlace(std::string& text, const std::vector<Slot>& slots, std::size
   char buffer[16];
   for (std::size_t k = 0; k < count; ++k) {
     const std::string_view value = valueText(slots[k], buffer);
+    WriteSlotEncoding(slots[k], data, shift, value);
     std::memcpy(data + slots[k].begin + shift, value.data(), value.size());
     shift += change(k);
   }

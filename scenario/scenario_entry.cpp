@@ -1,6 +1,7 @@
 #include "scenario/scenario_entry.h"
 
 #include "scenario/element_finder.h"
+#include "scenario/float_encoding.h"
 #include "scenario/localized_text.h"
 #include "scenario/text_search.h"
 
@@ -82,6 +83,7 @@ Status WriteEntryProperties(std::string& entry, const EntryProperties& propertie
     }
     const std::size_t oldLength = span.close - span.openEnd - 1;
     result.replace(span.openEnd, oldLength, properties.values[i]);
+    SyncAltEncoding(result, IndexOf(span.open), span.openEnd, properties.values[i]);
     // Continue at the closing tag where it now stands: a much shorter value must not let the
     // next search start behind the following element.
     p = span.close - oldLength + properties.values[i].size();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "scenario/float_encoding.h"
 #include "scenario/time_shift.h"
 
 namespace fennick {
@@ -32,7 +33,9 @@ TagStatus PutDetail(std::string& strCheck, Pos& xx, std::string_view strPrefix,
     xx = kNotFound;
     return span.status;
   }
-  strCheck.replace(span.openEnd, span.close - span.openEnd - 1, strResponse);
+  const std::string written(strResponse);  // the response may lie inside strCheck
+  strCheck.replace(span.openEnd, span.close - span.openEnd - 1, written);
+  SyncAltEncoding(strCheck, IndexOf(span.open), span.openEnd, written);
   xx = span.close;
   return TagStatus::kFound;
 }
@@ -49,7 +52,9 @@ TagStatus PutTime(std::string& strCheck, Pos& xx, std::string_view strPrefix,
     xx = kNotFound;
     return TagStatus::kOverflow;
   }
-  strCheck.replace(span.openEnd, span.close - span.openEnd - 1, std::to_string(*seconds));
+  const std::string shifted = std::to_string(*seconds);
+  strCheck.replace(span.openEnd, span.close - span.openEnd - 1, shifted);
+  SyncAltEncoding(strCheck, IndexOf(span.open), span.openEnd, shifted);
   lDelay = *seconds;
   xx = span.close;
   return TagStatus::kFound;

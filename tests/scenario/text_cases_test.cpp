@@ -123,6 +123,13 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
        const BulkRewrite outcome = PutAllTimes(text, std::stoi(f[2]));
        return text + "|" + std::to_string(outcome.rewritten) + "|" + S(outcome.stoppedBy);
      }},
+    {"put-detail",
+     [](const Fields& f) {
+       std::string text = f[1];
+       Pos xx = 1;
+       PutDetail(text, xx, f[2], f[3]);
+       return text;
+     }},
     {"put-all-details",
      [](const Fields& f) {
        std::string text = f[1];
