@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextCursor>
 #include <QTreeView>
@@ -36,6 +37,8 @@ using test::ReadFileBytes;
 
 const QString kRoute = "2d9e6c38-5f1b-4a77-9c3e-8b1f0a6d4e21";  // Severn Vale Branch
 const std::string kMorningCoal = "0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301";
+const QString kMarshJunction = "c0e5a7d1-2b84-46f9-8e3a-91d6b7f2c530";
+const std::string kPullmanExcursion = "b07a91ca-d8e9-4e4b-a7bc-839ae1f2a3b4";  // Class 47 missing
 const std::string kFreeRoam = "3d9e1f42-5061-4c83-af74-0b12c3d4e5f6";  // one-vehicle driven consist
 
 class EditorWindowTest : public ::testing::Test {
@@ -118,15 +121,15 @@ class EditorWindowTest : public ::testing::Test {
     files->setCurrentItem(files->findItems(file, Qt::MatchExactly).value(0));
   }
   QString StockFolder() { return sample.Path("Assets/Kuju/RailSimulator/RailVehicles"); }
-  // Kuju's freight stock gathered, the VEA Covered Van of it chosen.
-  void GatherStock() {
+  // Kuju's stock of one kind gathered (freight unless told), one vehicle of it chosen.
+  void GatherStock(const char* kind = "Option1_4", const char* vehicle = "VEA Covered Van") {
     auto* folders = Find<QTreeView>("Dir2");
     folders->setCurrentIndex(
         qobject_cast<QFileSystemModel*>(folders->model())->index(StockFolder()));
-    Find<QRadioButton>("Option1_4")->setChecked(true);
+    Find<QRadioButton>(kind)->setChecked(true);
     Press("Command6");
     auto* stock = Find<QListWidget>("List3");
-    stock->setCurrentItem(stock->findItems("VEA Covered Van", Qt::MatchExactly).value(0));
+    stock->setCurrentItem(stock->findItems(vehicle, Qt::MatchExactly).value(0));
   }
   void Trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
   // The messages shown since the last press, one a line.
@@ -354,6 +357,40 @@ TEST_F(EditorWindowTest, EveryStepUndoesAndRedoesAndModifiedFollowsTheCleanState
 
 // From the browser: no scenario chosen or one that cannot be opened stays there; opening another
 // one over an editor with changes asks, and "yes" replaces the editor with one loaded anew.
+// Vehicles installed nowhere are marked, and so are their consists (the archived Pullmans count
+// as installed); the marks and the report follow the document through a swap, undo and redo.
+TEST_F(EditorWindowTest, MissingStockMarksFollowTheDocument) {
+  Open(kPullmanExcursion, kMarshJunction);
+  GatherStock("Option1_0", "Class 66");  // Diesel
+  const auto tooltips = [&](const char* list) {
+    QStringList seen;
+    for (int i = 0; i < Find<QListWidget>(list)->count(); ++i)
+      seen << Find<QListWidget>(list)->item(i)->toolTip();
+    return seen.join('|');
+  };
+  const QString marked = "|1 vehicle of this consist is not installed";
+  const QString class47 = "Not installed: " + sample.RsPath() +
+                          "\\Assets\\Kuju\\RailSimulator\\RailVehicles\\Diesel\\Class47\\Class47.bin|";
+  Choose(1, {0});
+  EXPECT_EQ(tooltips("List1") + tooltips("List2"), marked + class47);
+  Trigger("actionMissingStock");
+  auto* table = window->findChild<QTableWidget*>("tblMissingStock");
+  ASSERT_TRUE(table && table->rowCount() == 1);
+  EXPECT_EQ(table->item(0, 0)->text() + table->item(0, 1)->text() + table->item(0, 2)->text(),
+            "2. 5Z47 Support Coaches1. Class 47"
+            "Kuju\\RailSimulator\\RailVehicles\\Diesel\\Class47\\Class47.xml");
+  dialogs.answers = {true, true};
+  Press("Command10");
+  EXPECT_EQ(tooltips("List1") + tooltips("List2"), "||") << Said();
+  dialogs.shown.clear();
+  Trigger("actionMissingStock");
+  EXPECT_EQ(Said(), "All 5 vehicles of this scenario are installed.\n");
+  Trigger("actionUndo");
+  EXPECT_EQ(tooltips("List1") + tooltips("List2"), marked + class47);
+  Trigger("actionRedo");
+  EXPECT_EQ(tooltips("List1") + tooltips("List2"), "||");
+}
+
 TEST(ProgramWindowsTest, OpeningAScenarioFromTheBrowser) {
   test::SampleInstall sample;
   ASSERT_TRUE(sample.ok());
