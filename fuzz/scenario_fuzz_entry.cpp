@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "scenario/consist_model.h"
+#include "scenario/float_encoding.h"
 #include "scenario/localized_text.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_entry.h"
@@ -109,9 +110,10 @@ void CheckElementOperations(const Input& in, Checker& check) {
   const TagStatus put = PutDetail(written, xx, in.name, response);
   if (put == TagStatus::kFound) {
     check.Require(xx == span.close, "PutDetail position is not the old closing tag");
-    check.Require(
-        written == in.text.substr(0, span.openEnd) + response + in.text.substr(span.close - 1),
-        "PutDetail rewrote more than the element text");
+    // The element text and the exact bits a float keeps beside it, nothing else.
+    std::string expected = in.text.substr(0, span.openEnd) + response + in.text.substr(span.close - 1);
+    SyncAltEncoding(expected, IndexOf(span.open), span.openEnd, response);
+    check.Require(written == expected, "PutDetail rewrote more than the element text");
   } else {
     check.Require(written == in.text && xx == 0, "failed PutDetail changed the text");
   }

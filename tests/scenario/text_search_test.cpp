@@ -4,8 +4,6 @@
 
 #include <random>
 #include <string>
-#include <tuple>
-#include <utility>
 
 namespace fennick {
 namespace {
@@ -51,23 +49,6 @@ TEST(FindNoCase, AgreesWithPlainSearchAcrossBlockEdges) {
   }
   EXPECT_EQ(FindNoCase("abc", "", 1), 0u);
   EXPECT_EQ(FindNoCase(std::string(1000, '<') + "<StartTime>", "<starttime", 1), 1001u);
-}
-
-TEST(FindLastNoCase, FindsTheLastOccurrenceWhollyWithinTheLimit) {
-  const std::tuple<const char*, const char*, Pos, Pos> cases[] = {
-      {"<a><A>", "<a", 6, 4}, {"<a><ab", "<ab", 5, 0}, {"<a><ab", "<ab", 6, 4},
-      {"<a>", "<a", 99, 1},   {"<a>", "<a", 0, 0},     {"<a>", "", 3, 0}};
-  for (const auto& [text, needle, limit, at] : cases) {
-    EXPECT_EQ(FindLastNoCase(text, needle, limit), at) << text << " " << needle << " " << limit;
-  }
-}
-
-TEST(FindChar, ForwardAndBackwardRespectTheirBounds) {
-  const std::string text = "a>b>c";
-  const std::pair<Pos, Pos> forward[] = {{1, 2}, {3, 4}, {5, 0}, {0, 0}, {6, 0}};
-  for (const auto& [from, at] : forward) EXPECT_EQ(FindChar(text, '>', from), at) << from;
-  const std::pair<Pos, Pos> backward[] = {{5, 4}, {4, 4}, {3, 2}, {1, 0}, {0, 0}, {100, 4}};
-  for (const auto& [limit, at] : backward) EXPECT_EQ(FindCharBack(text, '>', limit), at) << limit;
 }
 
 }  // namespace
