@@ -12,8 +12,6 @@
 #include <QLocale>
 #include <clocale>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -29,13 +27,11 @@ namespace fs = std::filesystem;
 const fs::path kCases = fs::path(FENNICK_TEST_DATA_DIR) / "consist_commands";
 
 std::string ReadBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return test::ReadFileBytes(QString::fromStdString(path.string())).toStdString();
 }
 
 std::optional<std::size_t> Row(const std::string& word) {
-  if (word == "-") return std::nullopt;
-  return std::stoul(word);
+  return word == "-" ? std::nullopt : std::optional(std::stoul(word));
 }
 
 std::vector<std::string> List(const std::string& word) {
@@ -45,15 +41,10 @@ std::vector<std::string> List(const std::string& word) {
   return items;
 }
 
-const std::map<std::string, ConsistCommand> kCommands = {
-    {"swap-selected", ConsistCommand::kSwapSelected},
-    {"swap-all", ConsistCommand::kSwapAll},
-    {"duplicate", ConsistCommand::kDuplicate},
-    {"duplicate-at-rear", ConsistCommand::kDuplicateAtRear},
-    {"delete", ConsistCommand::kDelete},
-    {"drive-it", ConsistCommand::kDriveIt},
-    {"load", ConsistCommand::kLoad},
-    {"unload", ConsistCommand::kUnload}};
+// In the order of ConsistCommand.
+const std::vector<std::string> kCommands = {
+    "swap-selected", "swap-all", "duplicate", "duplicate-at-rear",
+    "delete",        "drive-it", "load",      "unload"};
 
 std::map<std::string, StockCatalogue> Catalogues() {
   std::map<std::string, StockCatalogue> catalogues;
@@ -69,9 +60,8 @@ using ConsistCommands = test::SampleStockTest;
 TEST_F(ConsistCommands, EveryCaseLeavesItsDocumentAndMessage) {
   const auto catalogues = Catalogues();
   std::vector<fs::path> folders;
-  for (const auto& entry : fs::directory_iterator(kCases)) {
+  for (const auto& entry : fs::directory_iterator(kCases))
     if (entry.is_directory()) folders.push_back(entry.path());
-  }
   std::sort(folders.begin(), folders.end());
   std::size_t count = 0;
   for (const fs::path& folder : folders) {
@@ -81,29 +71,31 @@ TEST_F(ConsistCommands, EveryCaseLeavesItsDocumentAndMessage) {
       const auto& f = line.fields;
       SCOPED_TRACE(folder.filename().string() + " line " + std::to_string(line.lineNumber));
       ASSERT_EQ(f.size(), 11u);
-      ASSERT_TRUE(kCommands.contains(f[0]));
+      const auto command = std::find(kCommands.begin(), kCommands.end(), f[0]);
+      ASSERT_NE(command, kCommands.end());
       std::vector<std::size_t> selected;
       for (const std::string& row : List(f[3])) selected.push_back(std::stoul(row));
+      std::deque<float> draws;
+      for (const std::string& u : List(f[5])) draws.push_back(std::stof(u));
+      if (draws.empty()) draws = {0.0f};
       const std::size_t colon = f[4].find(':');
       const ConsistSelection selection{std::stoul(f[1]), Row(f[2]), selected,
                                        Row(f[4].substr(colon + 1))};
-      std::deque<float> draws;
-      for (const std::string& u : List(f[5])) draws.push_back(std::stof(u));
-      test::ScriptedUniform random(draws.empty() ? std::deque<float>{0.0f} : draws);
+      test::ScriptedUniform random(draws);
       test::ConverterFault(f[6] == "-" ? "" : f[6]);
       std::string text = before;
       test::ScriptedDialogs dialogs;
       const Converter conv = converter();
-      const ConsistOutcome outcome = RunConsistCommand(
-          kCommands.at(f[0]), text, selection, catalogues.at(f[4].substr(0, colon)),
-          StockSource{conv, install.RsPath(), random}, dialogs);
+      const ConsistOutcome outcome =
+          RunConsistCommand(ConsistCommand(command - kCommands.begin()), text, selection,
+                            catalogues.at(f[4].substr(0, colon)),
+                            StockSource{conv, install.RsPath(), random}, dialogs);
       test::ConverterFault("");
       const bool untouched = f[7].starts_with("=");
       EXPECT_TRUE(text == (untouched ? before : ReadBytes(folder / f[7]))) << "document differs";
       EXPECT_EQ(outcome.consistsChanged, f[7] != "=");
-      if (f[8] != "-") {
-        EXPECT_EQ(outcome.drivenLabel.value_or("-"), f[8] == "''" ? "" : f[8]);
-      }
+      const std::string label = outcome.drivenLabel.value_or("-");  // "-": not checked
+      EXPECT_EQ(f[8] == "-" ? f[8] : label, f[8] == "''" ? "" : f[8]);
       // A refusal that changed nothing does not count as done.
       EXPECT_TRUE(f[9] != "!" || f[7] != "=" || outcome.ended != Outcome::Kind::kDone);
       ASSERT_EQ(dialogs.shown.size(), f[9] == "-" ? 0u : 1u);
@@ -127,15 +119,13 @@ TEST(RunningNumberOfCopy, SameInEveryDesktopLanguage) {
   const QLocale qtBefore;
   for (const bool german : {false, true}) {
     if (german) {
-      for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "de-DE"}) {
+      for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "de-DE"})
         if (std::setlocale(LC_ALL, name) != nullptr) break;
-      }
       QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
       EXPECT_EQ(std::localeconv()->decimal_point[0], ',') << "no comma-decimal locale installed";
     }
-    for (const test::CaseLine& c : cases) {
+    for (const test::CaseLine& c : cases)
       EXPECT_EQ(RunningNumberOfCopy(c.fields.at(0)), c.fields.at(1)) << c.fields[0] << german;
-    }
   }
   std::setlocale(LC_ALL, "C");
   QLocale::setDefault(qtBefore);

@@ -2,8 +2,6 @@
 // installation, from tests/data/stock_cli/cases.txt.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "tests/consist/consist_test_support.h"
 #include "tests/support/case_file.h"
 #include "tests/support/cli_runner.h"
@@ -22,18 +20,13 @@ TEST_F(StockCli, PrintsNameTabBlueprintIdOrSaysWhyNot) {
     const auto& f = line.fields;
     SCOPED_TRACE("line " + std::to_string(line.lineNumber) + ": " + f[0]);
     QStringList arguments;
-    for (const QString& word : QString::fromStdString(f[0]).split('|', Qt::SkipEmptyParts)) {
+    for (const QString& word : QString::fromStdString(f[0]).split('|', Qt::SkipEmptyParts))
       arguments << (word.startsWith('@') ? Assets(word.mid(1)) : word);
-    }
     const test::CliRun run =
         cli.Run(arguments, f[1] == "yes", f[2] == "-" ? "" : QString::fromStdString(f[2]));
     EXPECT_EQ(run.exitCode, std::stoi(f[3])) << run.err;
     EXPECT_EQ(run.out, f[4]);
-    if (f[5] == "-") {
-      EXPECT_EQ(run.err, "");
-    } else {
-      EXPECT_NE(run.err.find(f[5]), std::string::npos) << run.err;
-    }
+    EXPECT_TRUE(f[5] == "-" ? run.err.empty() : run.err.find(f[5]) != std::string::npos) << run.err;
   }
 }
 

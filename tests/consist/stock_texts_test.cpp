@@ -20,12 +20,7 @@ namespace fennick {
 namespace {
 
 using Fields = std::vector<std::string>;
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
-std::string Or(const std::optional<QString>& text) {
-  return text ? text->toStdString() : "-";
-}
+const auto Q = [](const std::string& text) { return QString::fromStdString(text); };
 
 // Items numbered 0, 1, ... with `digits` digits, each first Name 10 characters into its item.
 std::string NumberList(const std::string& spec) {
@@ -55,7 +50,10 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
                       (s->productFolderChosen ? "+" : "")
                 : "-";
      }},
-    {"follow", [](const Fields& f) { return Or(FollowHighlightedFolder(Q(f[1]), Q(f[2]))); }},
+    {"follow",
+     [](const Fields& f) {
+       return FollowHighlightedFolder(Q(f[1]), Q(f[2])).value_or("-").toStdString();
+     }},
     {"start", [](const Fields& f) { return StockFolderAtStart(Q(f[1]), Q(f[2])).toStdString(); }},
     {"caption", [](const Fields& f) { return StockKindCaption(f[1]).value_or("-"); }},
     {"weather",
