@@ -1,15 +1,14 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <QByteArray>
-#include <QString>
-#include <string>
-#include <vector>
+#include <QFile>
+#include <QTest>
 
 #include "app/app_state.h"
 #include "bridge/converter.h"
 #include "bridge/paths.h"
 #include "browser/browser_state.h"
+#include "browser/display_text.h"
 #include "browser/list_row.h"
 #include "tests/support/case_file.h"
 #include "tests/support/sample_install.h"
@@ -26,8 +25,7 @@ inline const QString kDamagedRoute = QStringLiteral("f3a81c6e-0d27-4b95-b4f0-6e2
 inline const QString kMorningCoal = QStringLiteral("0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301");
 inline const QString kEveningCommuters = QStringLiteral("1b7c9d20-3e4f-4a61-8d52-e9f0a1b2c3d4");
 
-// What the sample installation lists (tests/data/route_catalogue/sample_lists.txt): "routes", or
-// Severn Vale's "scenarios".
+// What the sample installation lists (tests/data/route_catalogue/sample_lists.txt).
 inline browser::ListRows SampleList(const std::string& list) {
   browser::ListRows rows;
   for (const auto& line : ReadCaseFile(FENNICK_TEST_DATA_DIR "/route_catalogue/sample_lists.txt")) {
@@ -39,7 +37,13 @@ inline browser::ListRows SampleList(const std::string& list) {
 }
 
 // The row of the loaded route list showing this folder.
-int RowOf(const browser::BrowserState& browser, const QString& route);
+inline int RowOf(const browser::BrowserState& browser, const QString& route) {
+  for (int row = 0; row < int(browser.routeIds.size()); ++row) {
+    if (browser::DisplayText(browser.routeIds[row], browser.routesEncoding) == route) return row;
+  }
+  ADD_FAILURE() << "route " << route.toStdString() << " is not listed";
+  return -1;
+}
 
 // A fresh sample installation, the program state pointing at it and a scripted person.
 class BrowserFixture : public ::testing::Test {
@@ -74,7 +78,15 @@ class BrowserFixture : public ::testing::Test {
   }
   // The program started since the last call, "" for none: each stand-in writes a line to
   // launches.log once started.
-  QByteArray Started(bool waitForOne);
+  QByteArray Started(bool waitForOne) {
+    const QString log = install.Path("launches.log");
+    if (waitForOne) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return ReadFileBytes(log).endsWith('\n'); }, 20000));
+    }
+    const QByteArray line = ReadFileBytes(log);
+    QFile::remove(log);
+    return line.left(line.indexOf('\t'));
+  }
 
   SampleInstall install;
   AppState app{AppPaths(install.ProgramFolder()), {}};

@@ -1,15 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
 #include "app/startup.h"
-#include "bridge/converter.h"
-#include "bridge/paths.h"
 #include "tests/browser/browser_fixture.h"
-#include "tests/support/case_file.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/wait_for_file.h"
 
@@ -87,8 +82,7 @@ TEST_F(CliTest, SavedGamesAndReverts) {
   const QByteArray current = ReadFileBytes(MorningCoal("CurrentSave.xml"));
   const QByteArray saved = ReadFileBytes(MorningCoal("Before the junction.xml"));
   const CliRun kept = cli.Run({"keep-save", kSevernVale, kMorningCoal, "At the colliery"});
-  EXPECT_EQ(kept.exitCode, 0);
-  EXPECT_EQ(kept.out + kept.err, "");
+  EXPECT_EQ(std::pair(kept.exitCode, kept.out + kept.err), std::pair(0, std::string()));
   EXPECT_EQ(ReadFileBytes(MorningCoal("At the colliery.xml")), current);
 
   // Restoring asks; without --yes the answer is no.
@@ -97,12 +91,10 @@ TEST_F(CliTest, SavedGamesAndReverts) {
       "This operation will delete your CurrentSave.xml file for this Scenario and replace it with "
       "the selected file. Proceed?";
   const CliRun stopped = cli.Run(restore);
-  EXPECT_EQ(stopped.exitCode, 1);
-  EXPECT_EQ(stopped.err, question + " [no]\n");
+  EXPECT_EQ(std::pair(stopped.exitCode, stopped.err), std::pair(1, question + " [no]\n"));
   EXPECT_EQ(ReadFileBytes(MorningCoal("CurrentSave.xml")), current);
   const CliRun done = cli.Run(restore, true);
-  EXPECT_EQ(done.exitCode, 0);
-  EXPECT_EQ(done.err, question + " [yes]\n");
+  EXPECT_EQ(std::pair(done.exitCode, done.err), std::pair(0, question + " [yes]\n"));
   EXPECT_EQ(ReadFileBytes(MorningCoal("CurrentSave.xml")), saved);
 
   ASSERT_TRUE(WriteFileBytes(RoutePath(kSevernVale, "Scenarios.bak"), "index as installed"));

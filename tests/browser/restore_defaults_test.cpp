@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -13,7 +11,6 @@
 #include "browser/route_catalogue.h"
 #include "browser/scenario_catalogue.h"
 #include "tests/browser/browser_fixture.h"
-#include "tests/support/case_file.h"
 
 namespace fennick::browser {
 namespace {

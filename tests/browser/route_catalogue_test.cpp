@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 
@@ -6,7 +5,6 @@
 #include "browser/plain_names.h"
 #include "browser/route_catalogue.h"
 #include "tests/browser/browser_fixture.h"
-#include "tests/support/case_file.h"
 
 namespace fennick::browser {
 namespace {

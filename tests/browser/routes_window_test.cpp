@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 #include <QDialog>
 #include <QCheckBox>
 #include <QFile>
@@ -50,9 +49,8 @@ class RoutesWindowTest : public test::BrowserFixture {
   void ClickRoute(const QString& route) { Click(Routes(), test::RowOf(browser, route)); }
   browser::ListRows Rows(QTreeWidget* list) const {
     browser::ListRows rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
       rows.push_back({list->topLevelItem(i)->text(0), list->topLevelItem(i)->text(1)});
-    }
     return rows;
   }
   QStringList SavedCopyNames() const {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 
@@ -7,7 +5,6 @@
 #include "browser/saved_copies.h"
 #include "browser/saved_game_commands.h"
 #include "tests/browser/browser_fixture.h"
-#include "tests/support/case_file.h"
 
 namespace fennick::browser {
 namespace {
@@ -95,9 +92,7 @@ TEST_F(SaveFilesTest, EachCommandAsksThenReplacesThenStartsOrRefusesFirst) {
         f[1] == "-" || f[1] == "(none)" ? std::nullopt
                                           : std::optional<QString>(QString::fromStdString(f[1]));
     ASSERT_TRUE(test::WriteFileBytes(MorningCoal("CurrentSave.xml"), currentSave));
-    if (f[3] != "-") {
-      ASSERT_TRUE(QFile::remove(install.Path(QString::fromStdString(f[3]))));
-    }
+    ASSERT_TRUE(f[3] == "-" || QFile::remove(install.Path(QString::fromStdString(f[3]))));
     if (f[0].starts_with("refused")) {
       // No answers are scripted: a question fails the test.
       const SavedCopyChoice choice{f[0] == "refused" ? MorningCoalText() : QString(), selected};

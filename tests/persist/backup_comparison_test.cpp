@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <map>
 
 #include "persist/backup_comparison.h"

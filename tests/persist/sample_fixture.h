@@ -23,9 +23,7 @@ inline constexpr const char* kEveningCommuters = "1b7c9d20-3e4f-4a61-8d52-e9f0a1
 inline constexpr const char* kDriven = "6Z41 Holtby - Marsh Colliery";
 inline constexpr const char* kNewId = "00112233-4455-6677-8899-AABBCCDDEEFF";  // a clone's
 
-inline IdentifierText NewId() {
-  return IdentifierFromGuid(QUuid(QString(kNewId)));
-}
+inline IdentifierText NewId() { return IdentifierFromGuid(QUuid(QString(kNewId))); }
 
 inline void Replace(std::string& text, const std::string& from, const std::string& to) {
   const std::size_t at = text.find(from);
