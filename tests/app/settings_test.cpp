@@ -4,14 +4,10 @@
 #include "app/settings.h"
 #include "tests/support/case_file.h"
 
-namespace fennick {
+namespace fennick::test {
 namespace {
 
-using test::ReadCaseFile;
-
-QString Text(const std::string& utf8) {
-  return QString::fromUtf8(utf8);
-}
+const auto Text = [](const std::string& utf8) { return QString::fromUtf8(utf8); };
 
 void ExpectSettings(const Settings& s, const std::vector<std::string>& f, std::size_t at) {
   EXPECT_EQ(s.rsPath, Text(f[at]));
@@ -54,4 +50,4 @@ TEST(Settings, WrittenWithQuotesOnlyWhereNeededAndReadBackUnchanged) {
 }
 
 }  // namespace
-}  // namespace fennick
+}  // namespace fennick::test

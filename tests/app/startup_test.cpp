@@ -11,14 +11,11 @@
 #include "tests/support/sample_install.h"
 #include "tests/support/scripted_dialogs.h"
 
-namespace fennick {
+namespace fennick::test {
 namespace {
 
-using test::ReadFileBytes;
-using test::WriteFileBytes;
-
 TEST(Startup, SimulatorFoundInSettingsFileThenRegistryThenPicker) {
-  for (const auto& c : test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/startup/location.txt")) {
+  for (const auto& c : ReadCaseFile(FENNICK_TEST_DATA_DIR "/startup/location.txt")) {
     SCOPED_TRACE(c.fields[0]);
     ASSERT_EQ(c.fields.size(), 6u);
     QTemporaryDir dir;
@@ -55,9 +52,8 @@ TEST(Startup, StartEmptiesTempFilesSparingRunningCopiesOrReportsInItsForm) {
   WriteFileBytes(scratch, "<still needed/>");
   // What earlier runs left: loose files, a folder, a run that ended without its lock.
   WriteFileBytes(dir.filePath("TempFiles/Scenarios.xml"), "<old/>");
-  QDir().mkpath(dir.filePath("TempFiles/sub"));
+  for (const char* folder : {"sub", "run-1-dead"}) QDir(dir.filePath("TempFiles")).mkdir(folder);
   WriteFileBytes(dir.filePath("TempFiles/sub/temp.xml"), "<old/>");
-  QDir().mkpath(dir.filePath("TempFiles/run-1-dead"));
   QFile::setPermissions(dir.filePath("TempFiles/Scenarios.xml"), QFileDevice::ReadOwner);
   ASSERT_TRUE(PrepareTempFiles(paths).ok());
   EXPECT_EQ(ReadFileBytes(scratch), "<still needed/>");
@@ -81,7 +77,7 @@ TEST(Startup, DonationShowsTheNoteOpensThePageAndWritesTheMark) {
     QTemporaryDir dir;
     AppPaths paths(dir.path());
     Settings settings{"C:\\Sim", "", "", false};
-    test::ScriptedDialogs dialogs;
+    ScriptedDialogs dialogs;
     dialogs.answers.push_back(answer);
     QString opened;
     ASSERT_TRUE(Donate(paths, settings, dialogs, [&](const QString& address) {
@@ -114,4 +110,4 @@ TEST(Startup, ProgramFolderThatCannotBeWrittenFallsBackToThePersonsOwnFolder) {
 }
 
 }  // namespace
-}  // namespace fennick
+}  // namespace fennick::test

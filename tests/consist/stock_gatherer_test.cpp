@@ -84,9 +84,8 @@ TEST_F(GatherTest, EveryGatheringListsWhatTheCasesSay) {
     const std::string flags = std::string(catalogue.productFolderChosen ? "P" : "") +
                               (catalogue.anyFolderAccepted ? "A" : "");
     if (!flags.empty()) shown += " " + flags;
-    if (f[6].find('=') != std::string::npos && !catalogue.entries.empty()) {
+    if (f[6].find('=') != std::string::npos && !catalogue.entries.empty())
       shown += " " + catalogue.entries[0].name + "=" + catalogue.entries[0].blueprintId;
-    }
     EXPECT_EQ(shown, f[6]);
   }
 }
@@ -102,11 +101,10 @@ TEST_F(GatherTest, WalkErrorsComeTogetherInOneMessageAtTheEnd) {
   const QStringList lines = QString::fromStdString(dialogs.shown[0].text).split('\n');
   ASSERT_EQ(lines.size(), 3) << dialogs.shown[0].text;
   const char* files[] = {"Anon", "Mk2_FO", "Mk2_TSO"};
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 3; ++i)
     EXPECT_TRUE(lines[i].startsWith("Error ") && lines[i].contains(files[i]) &&
                 lines[i].endsWith(" occurred in WorkWithSubFolders"))
         << lines[i].toStdString();
-  }
 }
 
 TEST_F(GatherTest, CacheSparesConversionsUntilTheFileChanges) {

@@ -28,11 +28,10 @@ std::string NumberList(const std::string& spec) {
   int entries = 0, digits = 0;
   std::sscanf(spec.c_str(), "numbers %d %d", &entries, &digits);
   std::string text;
-  for (int i = 0; i < entries; ++i) {
-    const std::string number = std::to_string(i);
-    text += "<cCSVItem><Name>" + std::string(digits - number.size(), '0') + number +
-            "</Name></cCSVItem>\r\n";
-  }
+  for (int i = 0; i < entries; ++i)
+    text += QString("<cCSVItem><Name>%1</Name></cCSVItem>\r\n")
+                .arg(i, digits, 10, QChar('0'))
+                .toStdString();
   return text;
 }
 

@@ -111,8 +111,7 @@ TEST(OpenScenario, EntryAndDocumentOfTheChosenScenario) {
   const auto open = [&](const std::string& folder) {
     // Spelt as the simulator's files do, in another letter case than the folders on disk.
     const QString spelt = JoinPath(JoinPath(sample.RsPath(), "content\\routes"), kRoute);
-    const Converter converter(sample.ProgramFolder(), sample.RsPath());
-    return OpenScenario(converter, spelt,
+    return OpenScenario(Converter(sample.ProgramFolder(), sample.RsPath()), spelt,
                         JoinPath(JoinPath(spelt, "scenarios"), QString::fromStdString(folder)),
                         folder);
   };
