@@ -32,9 +32,6 @@
 namespace fennick::ui {
 namespace {
 
-using test::DecodeBin;
-using test::ReadFileBytes;
-
 const QString kRoute = "2d9e6c38-5f1b-4a77-9c3e-8b1f0a6d4e21";  // Severn Vale Branch
 const std::string kMorningCoal = "0a3f5e71-6c2d-4b8e-9f14-d7e2a5c8b301";
 const QString kMarshJunction = "c0e5a7d1-2b84-46f9-8e3a-91d6b7f2c530";
@@ -252,8 +249,8 @@ TEST_F(EditorWindowTest, MorningCoalFromOpeningToSavingAndLeaving) {
                                        QString::fromStdString(kMorningCoal) + "/Scenario.bin");
   const QByteArray description =
       "Take a rake of empty hoppers from Holtby Yard\r\nup the valley to Marsh\240Colliery.\rMind";
-  ASSERT_EQ(DecodeBin(index).count(description), 1);
-  std::vector<double> starts = ConsistStartTimes(DecodeBin(document));
+  ASSERT_EQ(test::DecodeBin(index).count(description), 1);
+  std::vector<double> starts = ConsistStartTimes(test::DecodeBin(document));
   ASSERT_FALSE(starts.empty());
   for (double& start : starts) start += 4500;  // as they must be after the save
   ASSERT_FALSE(QFile::exists(state.paths.IniPath()));
@@ -266,13 +263,13 @@ TEST_F(EditorWindowTest, MorningCoalFromOpeningToSavingAndLeaving) {
   dialogs.answers = {true};  // Drive It with nothing chosen above left no consist driven
   Press("Command1");
   ASSERT_EQ(dialogs.shown.back().icon, MessageIcon::Information) << Said();
-  const QByteArray saved = DecodeBin(index);
+  const QByteArray saved = test::DecodeBin(index);
   EXPECT_EQ(saved.count(description), 5) << "untouched: the same bytes in all five languages";
   EXPECT_EQ(saved.count("to clear the branch, then depart.\r\nBring a flask.<"), 5)
       << "typed: CR LF, the rest kept";
-  EXPECT_EQ(ConsistStartTimes(DecodeBin(document)), starts);
+  EXPECT_EQ(ConsistStartTimes(test::DecodeBin(document)), starts);
   EXPECT_EQ(browserClosed, 1);
-  EXPECT_EQ(ReadFileBytes(state.paths.IniPath()),
+  EXPECT_EQ(test::ReadFileBytes(state.paths.IniPath()),
             (sample.RsPath() + "\r\n\r\n" + stockFolder + "\r\nTrue\r\n").toUtf8());
 }
 
@@ -292,9 +289,9 @@ TEST_F(EditorWindowTest, EmptyConsistRefusesCommandsAndRunEditorLeaves) {
   // Run Rail Sim Editor starts the editor without the log option, asks nothing and leaves.
   const QString log = sample.Path("launches.log");
   Press("Command8");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return ReadFileBytes(log).endsWith('\n'); }, 20000));
-  EXPECT_TRUE(ReadFileBytes(log).startsWith("RailSimEditor.exe\t") &&
-              !ReadFileBytes(log).contains("-LogMate"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return test::ReadFileBytes(log).endsWith('\n'); }, 20000));
+  EXPECT_TRUE(test::ReadFileBytes(log).startsWith("RailSimEditor.exe\t") &&
+              !test::ReadFileBytes(log).contains("-LogMate"));
   EXPECT_TRUE(dialogs.shown.empty());
   EXPECT_EQ(browserClosed, 1);
 }
