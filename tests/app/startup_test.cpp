@@ -2,7 +2,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QUuid>
+#include <tuple>
 
 #include "app/startup.h"
 #include "bridge/converter.h"
@@ -108,6 +111,34 @@ TEST(Startup, ProgramFolderThatCannotBeWrittenFallsBackToThePersonsOwnFolder) {
       QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")), Qt::CaseInsensitive));
 #endif
 }
+
+#ifdef Q_OS_WIN
+// The simulator's 32-bit registry view first, then the 64-bit one; a number is no folder.
+TEST(Startup, RegistryThirtyTwoBitViewFirstThenSixtyFourBit) {
+  // A throwaway key beside the simulator's, never the simulator's own.
+  const QString parent = "HKEY_LOCAL_MACHINE\\Software";
+  const QString name = "RS_Fennick test " + QUuid::createUuid().toString(QUuid::WithoutBraces);
+  const QVariant none;
+  const std::tuple<QVariant, QVariant, QString> cases[] = {{"C:\\Sim32", "D:\\Sim64", "C:\\Sim32"},
+                                                           {"C:\\Sim32", none, "C:\\Sim32"},
+                                                           {none, "D:\\Sim64", "D:\\Sim64"},
+                                                           {7, "D:\\Sim64", "D:\\Sim64"},
+                                                           {none, none, ""}};
+  for (const auto& [in32, in64, expected] : cases) {
+    for (const auto& [view, value] : {std::pair{QSettings::Registry32Format, in32},
+                                      std::pair{QSettings::Registry64Format, in64}}) {
+      if (!value.isValid()) continue;
+      QSettings key(parent + '\\' + name, view);
+      key.setValue("Default", value);
+      key.sync();
+      if (key.status() != QSettings::NoError) GTEST_SKIP() << "HKLM cannot be written here";
+    }
+    EXPECT_EQ(ReadInstallationFromKey(parent + '\\' + name), expected);
+    for (auto view : {QSettings::Registry32Format, QSettings::Registry64Format})
+      QSettings(parent, view).remove(name);
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace fennick::test
