@@ -2,8 +2,6 @@
 // call a line, the function's name first and the expected text last.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
 
 #include "consist/blueprint_class.h"
 #include "consist/blueprint_path.h"
@@ -19,7 +17,7 @@
 namespace fennick {
 namespace {
 
-using Fields = std::vector<std::string>;
+using test::Fields;
 const auto Q = [](const std::string& text) { return QString::fromStdString(text); };
 
 // Items numbered 0, 1, ... with `digits` digits, each first Name 10 characters into its item.
@@ -35,7 +33,7 @@ std::string NumberList(const std::string& spec) {
   return text;
 }
 
-const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = {
+const test::CallTable kCalls = {
     {"kind-test",
      [](const Fields& f) {
        const char* names[] = {"skip", "engine", "wagon", "tender", "either"};
@@ -76,13 +74,7 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
     {"pick", [](const Fields& f) { return PickRunningNumber(NumberList(f[1]), std::stof(f[2])); }}};
 
 TEST(StockTexts, EveryCaseGivesItsText) {
-  const auto cases = test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/stock_texts/cases.txt");
-  ASSERT_GT(cases.size(), 60u);
-  for (const test::CaseLine& line : cases) {
-    ASSERT_TRUE(kCalls.contains(line.fields[0])) << "line " << line.lineNumber;
-    EXPECT_EQ(kCalls.at(line.fields[0])(line.fields), line.fields.back())
-        << "line " << line.lineNumber << ": " << line.fields[1];
-  }
+  test::ExpectEveryCall(FENNICK_TEST_DATA_DIR "/stock_texts/cases.txt", kCalls, 61);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // name first and the expected text last ("|" between the parts of a compound result).
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
 
 #include "scenario/localized_text.h"
 #include "scenario/number_text.h"
@@ -17,7 +15,7 @@
 namespace fennick {
 namespace {
 
-using Fields = std::vector<std::string>;
+using test::Fields;
 const char* const kStatus[] = {"found", "empty", "none", "unclosed", "overflow"};
 std::string S(TagStatus status) {
   return kStatus[int(status)];
@@ -71,7 +69,7 @@ std::string Detail(const Fields& f) {
   return S(status) + "|" + value + "|" + stop + fault;
 }
 
-const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = {
+const test::CallTable kCalls = {
     {"read-number",
      [](const Fields& f) {
        const double n = ReadNumber(f[1]);
@@ -157,13 +155,7 @@ const std::map<std::string, std::function<std::string(const Fields&)>> kCalls = 
      }}};
 
 TEST(TextCases, EveryCaseGivesItsText) {
-  const auto cases = test::ReadCaseFile(FENNICK_TEST_DATA_DIR "/text_cases/cases.txt");
-  ASSERT_GT(cases.size(), 140u);
-  for (const test::CaseLine& line : cases) {
-    ASSERT_TRUE(kCalls.contains(line.fields[0])) << "line " << line.lineNumber;
-    EXPECT_EQ(kCalls.at(line.fields[0])(line.fields), line.fields.back())
-        << "line " << line.lineNumber << ": " << line.fields[1];
-  }
+  test::ExpectEveryCall(FENNICK_TEST_DATA_DIR "/text_cases/cases.txt", kCalls, 141);
 }
 
 }  // namespace

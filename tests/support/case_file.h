@@ -3,7 +3,11 @@
 // Case tables kept as data: one case a line, fields separated by TABs, written with the escapes
 // \r \n \t \\ and \xHH so that every byte of a document can be spelled. Lines starting with '#'
 // and empty lines are skipped.
+#include <gtest/gtest.h>
+
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -48,6 +52,20 @@ inline std::vector<CaseLine> ReadCaseFile(const std::string& path) {
     cases.push_back(std::move(parsed));
   }
   return cases;
+}
+
+// Tables of calls: each line names its call first and gives the text the call must return last.
+using Fields = std::vector<std::string>;
+using CallTable = std::map<std::string, std::function<std::string(const Fields&)>>;
+
+inline void ExpectEveryCall(const std::string& path, const CallTable& calls, std::size_t atLeast) {
+  const std::vector<CaseLine> cases = ReadCaseFile(path);
+  ASSERT_GE(cases.size(), atLeast);
+  for (const CaseLine& line : cases) {
+    ASSERT_TRUE(calls.contains(line.fields[0])) << "line " << line.lineNumber;
+    EXPECT_EQ(calls.at(line.fields[0])(line.fields), line.fields.back())
+        << "line " << line.lineNumber << ": " << line.fields[1];
+  }
 }
 
 }  // namespace fennick::test
