@@ -21,10 +21,10 @@ using test::Fields;
 const auto Q = [](const std::string& text) { return QString::fromStdString(text); };
 
 // Items numbered 0, 1, ... with `digits` digits, each first Name 10 characters into its item.
-std::string NumberList(const std::string& spec) {
-  if (!spec.starts_with("numbers ")) return spec;
+std::string NumberList(const std::string& cell) {
+  if (!cell.starts_with("numbers ")) return cell;
   int entries = 0, digits = 0;
-  std::sscanf(spec.c_str(), "numbers %d %d", &entries, &digits);
+  std::sscanf(cell.c_str(), "numbers %d %d", &entries, &digits);
   std::string text;
   for (int i = 0; i < entries; ++i)
     text += QString("<cCSVItem><Name>%1</Name></cCSVItem>\r\n")

@@ -32,13 +32,13 @@ TEST(GuidNumbers, BothHalvesOfTheMemoryLayoutAsDecimal) {
 }
 
 // The bytes a case lays out as the converter's input.
-std::optional<QByteArray> InputBytes(const std::string& spec) {
-  const auto text = [&](std::size_t from) { return spec.substr(spec.find(':', from) + 1); };
-  if (spec.starts_with("text:")) return QByteArray::fromStdString(text(0));
-  std::string bin = serz::EncodeToBinary(spec.starts_with("bincut:") ? text(7) : text(0));
-  if (spec.starts_with("binflip:")) bin[serz::kBinaryHeaderSize + 4] ^= 1;
-  if (spec.starts_with("bincut:")) bin.resize(std::stoul(spec.substr(7)));
-  if (spec.starts_with("bin")) return QByteArray::fromStdString(bin);
+std::optional<QByteArray> InputBytes(const std::string& input) {
+  const auto text = [&](std::size_t from) { return input.substr(input.find(':', from) + 1); };
+  if (input.starts_with("text:")) return QByteArray::fromStdString(text(0));
+  std::string bin = serz::EncodeToBinary(input.starts_with("bincut:") ? text(7) : text(0));
+  if (input.starts_with("binflip:")) bin[serz::kBinaryHeaderSize + 4] ^= 1;
+  if (input.starts_with("bincut:")) bin.resize(std::stoul(input.substr(7)));
+  if (input.starts_with("bin")) return QByteArray::fromStdString(bin);
   return std::nullopt;
 }
 
