@@ -1,12 +1,17 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "scenario/position.h"
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace fennick {
 
@@ -25,55 +30,65 @@ Pos FindLastNoCase(std::string_view text, std::string_view needle, Pos limit, Po
 // First `ch` at or after `from`; 0 when none or when `from` is out of range.
 Pos FindChar(std::string_view text, char ch, Pos from);
 
+// First `ch` at or after 0-based `index`, as an index (npos when none), for a byte that is
+// usually a few dozen bytes on: the first 64 are looked at inline, the rest by memchr.
+inline std::size_t FindCharNear(std::string_view text, char ch, std::size_t index) {
+  if (index >= text.size()) return std::string_view::npos;
+  const char* data = text.data();
+#if defined(__SSE2__) || defined(_M_X64)
+  const __m128i wanted = _mm_set1_epi8(ch);
+  for (std::size_t step = 0; step < 4 && index + 16 <= text.size(); ++step, index += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + index));
+    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
+    if (mask != 0) return index + static_cast<std::size_t>(std::countr_zero(mask));
+  }
+#endif
+  const void* hit = std::memchr(data + index, ch, text.size() - index);
+  return hit == nullptr ? std::string_view::npos
+                        : static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+}
+
 // Last `ch` at or before `limit` (a limit beyond the text means the whole text).
 Pos FindCharBack(std::string_view text, char ch, Pos limit);
-
-// What may follow "<" for a scan to stop there: the given bytes (letters in lower case, matched in
-// either case), each alone or as the first of a two-letter prefix ("na" stops at "<Name" but not
-// at "<Number"); and, for a scan that also wants some closing tags, the same behind "</". Built
-// once, used for every stop of a scan.
-class TagStartSet {
- public:
-  // Each entry of the lists is one byte or two letters.
-  TagStartSet(std::initializer_list<std::string_view> starts,
-              std::initializer_list<std::string_view> closingStarts = {});
-  // Single bytes, as a string: TagStartSet("ncb") is TagStartSet({"n", "c", "b"}).
-  explicit TagStartSet(std::string_view nextBytes, std::string_view closingNextBytes = {});
-
-  // Whether a tag whose bytes behind "<" (or behind "</" when `closing`) are `first` and
-  // `second` is wanted.
-  bool Wants(unsigned char first, unsigned char second, bool closing) const {
-    const std::uint32_t seconds = (closing ? followsClosing_ : follows_)[first];
-    if (seconds == kAnySecond || seconds == 0) return seconds != 0;
-    const unsigned letter = static_cast<unsigned>((second | 0x20) - 'a');
-    return letter < 26 && ((seconds >> letter) & 1u) != 0;
-  }
-  bool Contains(unsigned char byte) const { return follows_[byte] != 0; }
-  // Whether a "/" after the "<" stops a scan only with a wanted closing tag behind it.
-  bool SlashNeedsClosing() const { return slashNeedsClosing_; }
-
- private:
-  static constexpr std::uint32_t kAnySecond = 0xFFFFFFFFu;
-  void Add(std::string_view start, std::uint32_t (&table)[256]);
-
-  // By the byte behind "<" (or "</"): 0 when not wanted, kAnySecond when wanted whatever follows,
-  // else one bit for each letter a-z that may follow it.
-  std::uint32_t follows_[256] = {};
-  std::uint32_t followsClosing_[256] = {};
-  bool slashNeedsClosing_ = false;
-};
-
-// First "<" at or after `from` whose next byte is in `wanted` (or that begins "</" followed by a
-// byte of its closing set). Lets a scan stop only at the tags it may want.
-Pos FindTagStart(std::string_view text, Pos from, const TagStartSet& wanted);
 
 // ASCII case-insensitive equality.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
-// Whether the bytes at `at` equal `needle` with ASCII letter case folded. Tags are mostly written
-// in the needle's own case, so equal bytes are passed first. Inline: scans call it at every stop.
+// Whether the bytes at `at` equal `needle` with ASCII letter case folded. Inline: scans call it
+// at every stop.
+// Whether the word of bytes at `at` equals the one at `needle` but for the case bit; the bits
+// that differ are added to `differ`.
+template <class Word>
+inline bool SameButCaseBits(const char* at, const char* needle, Word& differ) {
+  Word a = 0;
+  Word b = 0;
+  std::memcpy(&a, at, sizeof(Word));
+  std::memcpy(&b, needle, sizeof(Word));
+  const Word caseBits = static_cast<Word>(0x2020202020202020ull);
+  differ |= a ^ b;
+  return ((a ^ b) & static_cast<Word>(~caseBits)) == 0;
+}
+
 inline bool MatchesFoldedAt(const char* at, std::string_view needle) {
-  for (std::size_t k = 0; k < needle.size(); ++k) {
+  const std::size_t size = needle.size();
+  // Words of eight bytes (four for shorter needles), the last one overlapping its neighbour:
+  // bytes that differ in more than the case bit never match, so most tags that are not the
+  // needle are told apart in a compare or two, and one written in the needle's case is passed.
+  if (size >= 8) {
+    std::uint64_t differ = 0;
+    for (std::size_t k = 0; k + 8 < size; k += 8) {
+      if (!SameButCaseBits(at + k, needle.data() + k, differ)) return false;
+    }
+    if (!SameButCaseBits(at + size - 8, needle.data() + size - 8, differ)) return false;
+    if (differ == 0) return true;
+  } else if (size >= 4) {
+    std::uint32_t differ = 0;
+    if (!SameButCaseBits(at, needle.data(), differ)) return false;
+    if (!SameButCaseBits(at + size - 4, needle.data() + size - 4, differ)) return false;
+    if (differ == 0) return true;
+  }
+  // Bytes that differ in the case bit alone: equal only where both are letters.
+  for (std::size_t k = 0; k < size; ++k) {
     const auto a = static_cast<unsigned char>(at[k]);
     const auto b = static_cast<unsigned char>(needle[k]);
     if (a == b) continue;

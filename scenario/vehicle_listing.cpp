@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "scenario/element_finder.h"
+#include "scenario/tag_starts.h"
 #include "scenario/text_search.h"
 
 namespace fennick {
@@ -88,18 +89,16 @@ Pos FieldFloor(Pos blockOpen, Pos lastBlockClose, Pos previousEnd) {
 // Found as ElementFinder(name) finds it from `at`, without looking for the opening tag again.
 std::string FieldText(std::string_view beforeName, std::string_view closeTag, Pos at, Pos floor) {
   if (at == kNotFound || at <= floor) return {};
-  const Pos openEnd = FindChar(beforeName, '>', at);
-  if (openEnd == kNotFound || beforeName[IndexOf(openEnd) - 1] == '/') return {};
+  const std::size_t openEnd = FindCharNear(beforeName, '>', IndexOf(at));
+  if (openEnd == std::string_view::npos || beforeName[openEnd - 1] == '/') return {};
   // The closing tag is nearly always a few bytes on: look at each "<" rather than set up a
   // search of the rest of the text.
-  for (std::size_t lt = IndexOf(openEnd);;) {
-    const void* found = std::memchr(beforeName.data() + lt, '<', beforeName.size() - lt);
-    if (found == nullptr) return {};
-    lt = static_cast<std::size_t>(static_cast<const char*>(found) - beforeName.data());
+  for (std::size_t lt = openEnd + 1;; ++lt) {
+    lt = FindCharNear(beforeName, '<', lt);
+    if (lt == std::string_view::npos) return {};
     if (MatchesNoCaseAt(beforeName, lt, closeTag)) {
-      return std::string(beforeName.substr(openEnd, lt - openEnd));
+      return std::string(beforeName.substr(openEnd + 1, lt - openEnd - 1));
     }
-    ++lt;
   }
 }
 
@@ -153,10 +152,10 @@ struct OpenListing {
 class ListingScan {
  public:
   ListingScan(std::string_view text, bool splitAtConsists)
-      : text_(text), split_(splitAtConsists), open_(1) {}
+      : text_(text), starts_(text, WantedTags()), split_(splitAtConsists), open_(1) {}
 
   std::vector<ConsistListing> Run() {
-    for (Pos lt = FindTagStart(text_, 1, wanted_); lt != kNotFound;) {
+    for (Pos lt = starts_.Find(1); lt != kNotFound;) {
       lt = Stop(lt);
     }
     if (!split_) End(PositionOf(text_.size()));
@@ -176,12 +175,12 @@ class ListingScan {
       } else if (MatchesNoCaseAt(text_, index, kBlockClose)) {
         open_.lastBlockClose = lt;
       }
-      return FindTagStart(text_, next, wanted_);
+      return starts_.Find(next);
     }
-    if (open_.failed) return FindTagStart(text_, next, wanted_);
+    if (open_.failed) return starts_.Find(next);
     if ((second | 0x20) != 'n' || !MatchesNoCaseAt(text_, index, "<Name")) {
       NoteTag(text_, index, open_.last, open_.listing.marks);
-      return FindTagStart(text_, next, wanted_);
+      return starts_.Find(next);
     }
     return Vehicle(lt);
   }
@@ -197,7 +196,7 @@ class ListingScan {
       open_.failed = true;
       open_.listing.vehicles = Error{"Vehicle " + std::to_string(open_.vehicles.size() + 1) +
                                      " of the consist has a Name element without a closing tag."};
-      return FindTagStart(text_, lt + 1, wanted_);
+      return starts_.Find(lt + 1);
     }
     const std::string_view beforeName = text_.substr(0, index);
     const LastTags& last = open_.last;
@@ -218,22 +217,19 @@ class ListingScan {
       open_.lastBlockClose =
           LastBlockCloseWithin(text_, lt, IndexOf(open_.previousEnd), open_.lastBlockClose);
     }
-    return FindTagStart(text_, open_.previousEnd + 1, wanted_);
+    return starts_.Find(open_.previousEnd + 1);
   }
 
   // The usual Name: no "<" from its opening tag to its "</Name". Then that is the element
   // FindName would find, and no other tag (no consist's or block's end) lies inside it.
   bool PlainName(Pos lt, ElementSpan& name) const {
-    const Pos nextLt = FindChar(text_, '<', lt + 1);
-    if (nextLt == kNotFound || !MatchesNoCaseAt(text_, IndexOf(nextLt), "</Name")) return false;
-    const void* gt = std::memchr(text_.data() + lt, '>', IndexOf(nextLt) - IndexOf(lt));
-    if (gt == nullptr) return false;
-    const Pos openEnd =
-        PositionOf(static_cast<std::size_t>(static_cast<const char*>(gt) - text_.data()));
-    if (text_[IndexOf(openEnd) - 1] == '/') return false;
+    const std::size_t nextLt = FindCharNear(text_, '<', lt);
+    if (nextLt == std::string_view::npos || !MatchesNoCaseAt(text_, nextLt, "</Name")) return false;
+    const std::size_t gt = FindCharNear(text_, '>', lt);
+    if (gt > nextLt || text_[gt - 1] == '/') return false;
     name.open = lt;
-    name.openEnd = openEnd;
-    name.close = nextLt;
+    name.openEnd = PositionOf(gt);
+    name.close = PositionOf(nextLt);
     name.status = TagStatus::kFound;
     return true;
   }
@@ -278,7 +274,7 @@ class ListingScan {
   }
 
   std::string_view text_;
-  const TagStartSet& wanted_ = WantedTags();
+  TagStarts starts_;
   bool split_;
   OpenListing open_;
   std::vector<ConsistListing> done_;

@@ -1,9 +1,12 @@
 #include "scenario/text_search.h"
+#include "scenario/tag_starts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace fennick {
 namespace {
@@ -49,6 +52,46 @@ TEST(FindNoCase, AgreesWithPlainSearchAcrossBlockEdges) {
   }
   EXPECT_EQ(FindNoCase("abc", "", 1), 0u);
   EXPECT_EQ(FindNoCase(std::string(1000, '<') + "<StartTime>", "<starttime", 1), 1001u);
+}
+
+// Two-letter starts and closing tags, every scan width, across the 16- and 32-byte steps and the
+// classified blocks: each stop as the plain definition makes it, one after another as a listing
+// scan asks for them.
+TEST(TagStarts, EveryWidthStopsWhereThePlainDefinitionDoes) {
+  std::mt19937 random(11);
+  const std::string pieces[] = {"<", "</", "<Na", "<nu", "<cO", "<Co", "</cC", "</CO", "</cX", "<iS",
+                                "<In", "<ic", "<pL", "<pR", "<pb", "<b", "<x", "a", "  ", "\xC9"};
+  const TagStartSet wanted({"na", "co", "is", "in", "pl", "pr", "b"}, {"co", "cc"});
+  const auto plainStop = [](const std::string& t, std::size_t i) {
+    if (t[i] != '<' || i + 1 >= t.size()) return false;
+    const auto folded = [&](std::size_t k) { return k < t.size() ? Fold(t[k]) : '\0'; };
+    const std::string two{folded(i + 1), folded(i + 2)};
+    if (two[0] == '/') {
+      const std::string closing{folded(i + 2), folded(i + 3)};
+      return closing == "co" || closing == "cc";
+    }
+    return two[0] == 'b' || two == "na" || two == "co" || two == "is" || two == "in" ||
+           two == "pl" || two == "pr";
+  };
+  for (int round = 0; round < 400; ++round) {
+    std::string text;
+    const std::size_t pieceCount = random() % (round % 10 == 0 ? 3000 : 60);
+    for (std::size_t k = 0; k < pieceCount; ++k) text += pieces[random() % std::size(pieces)];
+    std::vector<Pos> expected;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (plainStop(text, i)) expected.push_back(i + 1);
+    }
+    for (ScanWidth width : {ScanWidth::kWidest, ScanWidth::k16, ScanWidth::k1}) {
+      TagStarts starts(text, wanted, width);
+      std::vector<Pos> found;
+      for (Pos at = starts.Find(1); at != kNotFound; at = starts.Find(at + 1)) found.push_back(at);
+      ASSERT_EQ(found, expected) << "width " << static_cast<int>(width) << " text=" << text;
+      const Pos from = random() % (text.size() + 2);
+      const auto next = std::lower_bound(expected.begin(), expected.end(), from);
+      ASSERT_EQ(FindTagStart(text, from, wanted, width),
+                from == 0 || next == expected.end() ? kNotFound : *next);
+    }
+  }
 }
 
 }  // namespace
