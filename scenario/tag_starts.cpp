@@ -191,6 +191,7 @@ void TagStarts::Classify(std::size_t begin) {
   const std::size_t size = text_.size();
   begin_ = begin;
   end_ = std::min(size, begin + kBlockBytes);
+  words_ = (end_ - begin_ + kWordBytes - 1) / kWordBytes;
   std::size_t p = begin;
 #ifdef FENNICK_HAVE_AVX2
   if (wide_) p = MarkWide(data, size, begin, end_, wanted_.nibbles(), marks_);
@@ -218,14 +219,15 @@ void TagStarts::Classify(std::size_t begin) {
 Pos TagStarts::FindElsewhere(Pos from) {
   if (from < 1 || from > text_.size()) return kNotFound;
   Classify(IndexOf(from));
-  const Pos found = NextInBlock(IndexOf(from));
-  return found != kNotFound ? found : FindBeyondBlock();
+  StartAt(IndexOf(from));
+  return Next();
 }
 
 Pos TagStarts::FindBeyondBlock() {
   while (end_ < text_.size()) {
     Classify(end_);
-    const Pos found = NextInBlock(begin_);
+    StartAt(begin_);
+    const Pos found = NextInBlock();
     if (found != kNotFound) return found;
   }
   return kNotFound;

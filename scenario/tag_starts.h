@@ -90,7 +90,13 @@ class TagStarts {
   Pos Find(Pos from) {
     const std::size_t at = from - 1;
     if (from < 1 || at < begin_ || at >= end_) return FindElsewhere(from);
-    const Pos found = NextInBlock(at);
+    StartAt(at);
+    return Next();
+  }
+  // The wanted tag start after the one found last, as Find(last + 1) would find it; 0 after the
+  // last.
+  Pos Next() {
+    const Pos found = NextInBlock();
     return found != kNotFound ? found : FindBeyondBlock();
   }
 
@@ -99,23 +105,25 @@ class TagStarts {
   static constexpr std::size_t kWordBytes = 64;
   // Marks the "<" of the block from 0-based `begin` that may begin a wanted tag.
   void Classify(std::size_t begin);
-  // The first wanted tag start of the block at or after 0-based `at` (inside the block).
+  // Goes on from 0-based `at`, inside the block.
+  void StartAt(std::size_t at) {
+    word_ = (at - begin_) / kWordBytes;
+    mask_ = marks_[word_] & (~0ull << ((at - begin_) % kWordBytes));
+  }
+  // The next wanted tag start of the block, 0 when it has no more.
 #if defined(__GNUC__)
   [[gnu::always_inline]]
 #endif
-  Pos NextInBlock(std::size_t at) const {
-    const std::size_t words = (end_ - begin_ + kWordBytes - 1) / kWordBytes;
-    std::size_t word = (at - begin_) / kWordBytes;
-    std::uint64_t mask = marks_[word] & (~0ull << ((at - begin_) % kWordBytes));
+  Pos NextInBlock() {
     for (;;) {
-      while (mask == 0) {
-        if (++word == words) return kNotFound;
-        mask = marks_[word];
+      while (mask_ == 0) {
+        if (word_ + 1 >= words_) return kNotFound;
+        mask_ = marks_[++word_];
       }
       const std::size_t candidate =
-          begin_ + word * kWordBytes + static_cast<std::size_t>(std::countr_zero(mask));
+          begin_ + word_ * kWordBytes + static_cast<std::size_t>(std::countr_zero(mask_));
+      mask_ &= mask_ - 1;
       if (wanted_.StopsAt(text_.data(), text_.size(), candidate)) return PositionOf(candidate);
-      mask &= mask - 1;
     }
   }
   Pos FindElsewhere(Pos from);
@@ -127,6 +135,10 @@ class TagStarts {
   bool sixteen_;
   std::size_t begin_ = 0;  // the classified block, 0-based, end excluded
   std::size_t end_ = 0;
+  std::size_t words_ = 0;
+  // Where the block is being read: the word, and its marks not yet looked at.
+  std::size_t word_ = 0;
+  std::uint64_t mask_ = 0;
   // One bit for each byte of the block, 64 to a word.
   std::uint64_t marks_[kBlockBytes / kWordBytes] = {};
 };

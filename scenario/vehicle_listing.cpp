@@ -84,20 +84,23 @@ Pos FieldFloor(Pos blockOpen, Pos lastBlockClose, Pos previousEnd) {
   return std::max(lastBlockClose, previousEnd);
 }
 
-// The text of the element `name` whose opening tag the scan met at `at`, when it lies after
-// `floor` and closes before the vehicle's Name (the searched text ends there); otherwise empty.
-// Found as ElementFinder(name) finds it from `at`, without looking for the opening tag again.
-std::string FieldText(std::string_view beforeName, std::string_view closeTag, Pos at, Pos floor) {
-  if (at == kNotFound || at <= floor) return {};
+// Puts into `field` the text of the element whose opening tag the scan met at `at`, when it lies
+// after `floor` and closes with `closeTag` before the vehicle's Name (the searched text ends
+// there); otherwise leaves it empty. Found as ElementFinder finds it from `at`, without looking
+// for the opening tag again.
+void PutFieldText(std::string& field, std::string_view beforeName, std::string_view closeTag,
+                  Pos at, Pos floor) {
+  if (at == kNotFound || at <= floor) return;
   const std::size_t openEnd = FindCharNear(beforeName, '>', IndexOf(at));
-  if (openEnd == std::string_view::npos || beforeName[openEnd - 1] == '/') return {};
+  if (openEnd == std::string_view::npos || beforeName[openEnd - 1] == '/') return;
   // The closing tag is nearly always a few bytes on: look at each "<" rather than set up a
   // search of the rest of the text.
   for (std::size_t lt = openEnd + 1;; ++lt) {
     lt = FindCharNear(beforeName, '<', lt);
-    if (lt == std::string_view::npos) return {};
+    if (lt == std::string_view::npos) return;
     if (MatchesNoCaseAt(beforeName, lt, closeTag)) {
-      return std::string(beforeName.substr(openEnd + 1, lt - openEnd - 1));
+      field.assign(beforeName.substr(openEnd + 1, lt - openEnd - 1));
+      return;
     }
   }
 }
@@ -166,7 +169,6 @@ class ListingScan {
   // Handles the tag at `lt`; returns where the scan goes on.
   Pos Stop(Pos lt) {
     const std::size_t index = IndexOf(lt);
-    const Pos next = lt + 1;
     const char second = text_[index + 1];
     if (second == '/') {
       if (split_ && MatchesNoCaseAt(text_, index, kConsistClose)) {
@@ -175,12 +177,12 @@ class ListingScan {
       } else if (MatchesNoCaseAt(text_, index, kBlockClose)) {
         open_.lastBlockClose = lt;
       }
-      return starts_.Find(next);
+      return starts_.Next();
     }
-    if (open_.failed) return starts_.Find(next);
+    if (open_.failed) return starts_.Next();
     if ((second | 0x20) != 'n' || !MatchesNoCaseAt(text_, index, "<Name")) {
       NoteTag(text_, index, open_.last, open_.listing.marks);
-      return starts_.Find(next);
+      return starts_.Next();
     }
     return Vehicle(lt);
   }
@@ -196,21 +198,20 @@ class ListingScan {
       open_.failed = true;
       open_.listing.vehicles = Error{"Vehicle " + std::to_string(open_.vehicles.size() + 1) +
                                      " of the consist has a Name element without a closing tag."};
-      return starts_.Find(lt + 1);
+      return starts_.Next();
     }
     const std::string_view beforeName = text_.substr(0, index);
     const LastTags& last = open_.last;
     const Pos floor = FieldFloor(last.blockOpen, open_.lastBlockClose, open_.previousEnd);
-    VehicleFields vehicle;
-    if (name.status == TagStatus::kFound) vehicle.name = std::string(name.Text(text_));
-    vehicle.blueprint = FieldText(beforeName, "</BlueprintID", last.blueprint, floor);
-    vehicle.flipped = FieldText(beforeName, "</Flipped", last.flipped, floor);
-    vehicle.preloaded = FieldText(beforeName, "</IsPreloaded", last.preloaded, floor);
-    vehicle.loadable = last.emptyLoad <= floor;
-    vehicle.provider = FieldText(beforeName, "</Provider", last.provider, floor);
-    vehicle.product = FieldText(beforeName, "</Product", last.product, floor);
     if (open_.vehicles.empty()) open_.vehicles.reserve(kVehiclesReserved);
-    open_.vehicles.push_back(std::move(vehicle));
+    VehicleFields& vehicle = open_.vehicles.emplace_back();
+    if (name.status == TagStatus::kFound) vehicle.name = name.Text(text_);
+    PutFieldText(vehicle.blueprint, beforeName, "</BlueprintID", last.blueprint, floor);
+    PutFieldText(vehicle.flipped, beforeName, "</Flipped", last.flipped, floor);
+    PutFieldText(vehicle.preloaded, beforeName, "</IsPreloaded", last.preloaded, floor);
+    vehicle.loadable = last.emptyLoad <= floor;
+    PutFieldText(vehicle.provider, beforeName, "</Provider", last.provider, floor);
+    PutFieldText(vehicle.product, beforeName, "</Product", last.product, floor);
     open_.previousEnd = name.status == TagStatus::kFound ? name.close : name.openEnd;
     // The scan goes on behind the Name; a block closing inside it still counts for the next one.
     if (!plain) {
