@@ -115,15 +115,26 @@ class TagStarts {
   [[gnu::always_inline]]
 #endif
   Pos NextInBlock() {
+    // Kept in locals while looking, so that only an answer writes them back.
+    std::size_t word = word_;
+    std::uint64_t mask = mask_;
     for (;;) {
-      while (mask_ == 0) {
-        if (word_ + 1 >= words_) return kNotFound;
-        mask_ = marks_[++word_];
+      while (mask == 0) {
+        if (word + 1 >= words_) {
+          word_ = word;
+          mask_ = 0;
+          return kNotFound;
+        }
+        mask = marks_[++word];
       }
       const std::size_t candidate =
-          begin_ + word_ * kWordBytes + static_cast<std::size_t>(std::countr_zero(mask_));
-      mask_ &= mask_ - 1;
-      if (wanted_.StopsAt(text_.data(), text_.size(), candidate)) return PositionOf(candidate);
+          begin_ + word * kWordBytes + static_cast<std::size_t>(std::countr_zero(mask));
+      mask &= mask - 1;
+      if (wanted_.StopsAt(text_.data(), text_.size(), candidate)) {
+        word_ = word;
+        mask_ = mask;
+        return PositionOf(candidate);
+      }
     }
   }
   Pos FindElsewhere(Pos from);

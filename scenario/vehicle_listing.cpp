@@ -84,7 +84,7 @@ Pos FieldFloor(Pos blockOpen, Pos lastBlockClose, Pos previousEnd) {
   return std::max(lastBlockClose, previousEnd);
 }
 
-// Puts into `field` the text of the element whose opening tag the scan met at `at`, when it lies
+// Puts into the empty `field` the text of the element whose opening tag the scan met at `at`, when it lies
 // after `floor` and closes with `closeTag` before the vehicle's Name (the searched text ends
 // there); otherwise leaves it empty. Found as ElementFinder finds it from `at`, without looking
 // for the opening tag again.
@@ -99,7 +99,7 @@ void PutFieldText(std::string& field, std::string_view beforeName, std::string_v
     lt = FindCharNear(beforeName, '<', lt);
     if (lt == std::string_view::npos) return;
     if (MatchesNoCaseAt(beforeName, lt, closeTag)) {
-      field.assign(beforeName.substr(openEnd + 1, lt - openEnd - 1));
+      field.append(beforeName.data() + openEnd + 1, lt - openEnd - 1);
       return;
     }
   }
