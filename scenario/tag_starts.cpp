@@ -50,10 +50,10 @@ __attribute__((target("avx2"))) inline __m256i Groups(__m256i bytes, __m256i low
 __attribute__((target("avx2"))) inline std::uint32_t Candidates32(const char* at,
                                                                   const __m256i (&tables)[6]) {
   const __m256i opens = _mm256_cmpeq_epi8(Load32(at), _mm256_set1_epi8('<'));
-  const __m256i shared = _mm256_and_si256(
-      _mm256_and_si256(Groups(Load32(at + 1), tables[0], tables[1]),
-                       Groups(Load32(at + 2), tables[2], tables[3])),
-      Groups(Load32(at + 3), tables[4], tables[5]));
+  const __m256i shared =
+      _mm256_and_si256(_mm256_and_si256(Groups(Load32(at + 1), tables[0], tables[1]),
+                                        Groups(Load32(at + 2), tables[2], tables[3])),
+                       Groups(Load32(at + 3), tables[4], tables[5]));
   const __m256i none = _mm256_cmpeq_epi8(shared, _mm256_setzero_si256());
   return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_andnot_si256(none, opens)));
 }
@@ -64,8 +64,8 @@ __attribute__((target("avx2"))) std::size_t MarkWide(const char* data, std::size
                                                      std::size_t begin, std::size_t end,
                                                      const TagStartSet::Nibbles& n,
                                                      std::uint64_t* marks) {
-  const __m256i tables[6] = {Table(n.firstLow),  Table(n.firstHigh), Table(n.secondLow),
-                             Table(n.secondHigh), Table(n.thirdLow), Table(n.thirdHigh)};
+  const __m256i tables[6] = {Table(n.firstLow),   Table(n.firstHigh), Table(n.secondLow),
+                             Table(n.secondHigh), Table(n.thirdLow),  Table(n.thirdHigh)};
   // The word must leave three bytes behind it in the text.
   const std::size_t stop = std::min(end, size >= 67 ? size - 66 : 0);
   std::size_t p = begin;
@@ -136,7 +136,8 @@ void TagStartSet::FillNibbles() {
   std::uint8_t closingGroups = 0;
   for (unsigned first = 0; first < 256; ++first) {
     if (follows_[first] == 0) continue;
-    const auto bit = static_cast<std::uint8_t>(1u << groupOf(Fold(static_cast<unsigned char>(first))));
+    const auto bit =
+        static_cast<std::uint8_t>(1u << groupOf(Fold(static_cast<unsigned char>(first))));
     const bool closing = first == '/' && slashNeedsClosing_;
     if (closing) closingGroups |= bit;
     mark(nibbles_.firstLow, nibbles_.firstHigh, first, bit);
@@ -204,8 +205,8 @@ void TagStarts::Classify(std::size_t begin) {
 #ifdef FENNICK_HAVE_SSE2
     for (; sixteen_ && q + 16 <= wordEnd; q += 16) {
       const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + q));
-      const auto found = static_cast<std::uint32_t>(
-          _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('<'))));
+      const auto found =
+          static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('<'))));
       mask |= static_cast<std::uint64_t>(found) << (q - p);
     }
 #endif

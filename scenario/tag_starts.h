@@ -82,8 +82,7 @@ enum class ScanWidth { kWidest, k16, k1 };
 class TagStarts {
  public:
   // Both must outlive the object.
-  TagStarts(std::string_view text, const TagStartSet& wanted,
-            ScanWidth width = ScanWidth::kWidest);
+  TagStarts(std::string_view text, const TagStartSet& wanted, ScanWidth width = ScanWidth::kWidest);
 
   // First "<" at or after `from` that begins a wanted tag; 0 when none or when `from` is out of
   // range. Inline for the usual call, inside the block classified last.

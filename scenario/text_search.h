@@ -44,8 +44,8 @@ inline std::size_t FindCharNear(std::string_view text, char ch, std::size_t inde
       return static_cast<std::uint64_t>(
           static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted))));
     };
-    const std::uint64_t mask = marks(index) | marks(index + 16) << 16 |
-                               marks(index + 32) << 32 | marks(index + 48) << 48;
+    const std::uint64_t mask =
+        marks(index) | marks(index + 16) << 16 | marks(index + 32) << 32 | marks(index + 48) << 48;
     if (mask != 0) return index + static_cast<std::size_t>(std::countr_zero(mask));
     index += 64;
   }

@@ -84,10 +84,10 @@ Pos FieldFloor(Pos blockOpen, Pos lastBlockClose, Pos previousEnd) {
   return std::max(lastBlockClose, previousEnd);
 }
 
-// Puts into the empty `field` the text of the element whose opening tag the scan met at `at`, when it lies
-// after `floor` and closes with `closeTag` before the vehicle's Name (the searched text ends
-// there); otherwise leaves it empty. Found as ElementFinder finds it from `at`, without looking
-// for the opening tag again.
+// Puts into the empty `field` the text of the element whose opening tag the scan met at `at`, when
+// it lies after `floor` and closes with `closeTag` before the vehicle's Name (the searched text
+// ends there); otherwise leaves it empty. Found as ElementFinder finds it from `at`, without
+// looking for the opening tag again.
 void PutFieldText(std::string& field, std::string_view beforeName, std::string_view closeTag,
                   Pos at, Pos floor) {
   if (at == kNotFound || at <= floor) return;

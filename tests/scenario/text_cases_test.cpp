@@ -2,7 +2,6 @@
 // name first and the expected text last ("|" between the parts of a compound result).
 #include <gtest/gtest.h>
 
-
 #include "scenario/localized_text.h"
 #include "scenario/number_text.h"
 #include "scenario/scenario_entry.h"
@@ -94,6 +93,11 @@ const test::CallTable kCalls = {
      [](const Fields& f) { return std::to_string(FindLastNoCase(f[1], f[2], std::stoul(f[3]))); }},
     {"find-char",
      [](const Fields& f) { return std::to_string(FindChar(f[1], '>', std::stoul(f[2]))); }},
+    {"find-char-near",
+     [](const Fields& f) {
+       const std::size_t at = FindCharNear(f[1], '>', std::stoul(f[2]));
+       return at == std::string_view::npos ? std::string("none") : std::to_string(at);
+     }},
     {"find-char-back",
      [](const Fields& f) { return std::to_string(FindCharBack(f[1], '>', std::stoul(f[2]))); }},
     {"detail", Detail},

@@ -68,8 +68,9 @@ TEST(FindNoCase, AgreesWithPlainSearchAcrossBlockEdges) {
 // scan asks for them.
 TEST(TagStarts, EveryWidthStopsWhereThePlainDefinitionDoes) {
   std::mt19937 random(11);
-  const std::string pieces[] = {"<", "</", "<Na", "<nu", "<cO", "<Co", "</cC", "</CO", "</cX", "<iS",
-                                "<In", "<ic", "<pL", "<pR", "<pb", "<b", "<x", "a", "  ", "\xC9"};
+  const std::string pieces[] = {"<",    "</",   "<Na", "<nu", "<cO", "<Co", "</cC",
+                                "</CO", "</cX", "<iS", "<In", "<ic", "<pL", "<pR",
+                                "<pb",  "<b",   "<x",  "a",   "  ",  "\xC9"};
   const TagStartSet wanted({"na", "co", "is", "in", "pl", "pr", "b"}, {"co", "cc"});
   const auto plainStop = [](const std::string& t, std::size_t i) {
     if (t[i] != '<' || i + 1 >= t.size()) return false;
