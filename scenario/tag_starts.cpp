@@ -26,7 +26,10 @@ constexpr unsigned char Fold(unsigned char c) {
 
 #ifdef FENNICK_HAVE_AVX2
 bool MachineHasAvx2() {
-  static const bool has = __builtin_cpu_supports("avx2");
+  static const bool has = [] {
+    __builtin_cpu_init();  // harmless when the runtime has done it already
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
   return has;
 }
 
