@@ -51,12 +51,13 @@ __attribute__((target("avx2"))) inline __m256i Groups(__m256i bytes, __m256i low
 
 // Which "<" of the 32 bytes at `at` have next bytes that share a group: a bit for each byte.
 __attribute__((target("avx2"))) inline std::uint32_t Candidates32(const char* at,
-                                                                  const __m256i (&tables)[6]) {
+                                                                  const __m256i (&tables)[5]) {
   const __m256i opens = _mm256_cmpeq_epi8(Load32(at), _mm256_set1_epi8('<'));
+  const __m256i firstGroups =
+      _mm256_shuffle_epi8(tables[0], _mm256_and_si256(Load32(at + 1), _mm256_set1_epi8(0x0F)));
   const __m256i shared =
-      _mm256_and_si256(_mm256_and_si256(Groups(Load32(at + 1), tables[0], tables[1]),
-                                        Groups(Load32(at + 2), tables[2], tables[3])),
-                       Groups(Load32(at + 3), tables[4], tables[5]));
+      _mm256_and_si256(_mm256_and_si256(firstGroups, Groups(Load32(at + 2), tables[1], tables[2])),
+                       Groups(Load32(at + 3), tables[3], tables[4]));
   const __m256i none = _mm256_cmpeq_epi8(shared, _mm256_setzero_si256());
   return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_andnot_si256(none, opens)));
 }
@@ -67,8 +68,8 @@ __attribute__((target("avx2"))) std::size_t MarkWide(const char* data, std::size
                                                      std::size_t begin, std::size_t end,
                                                      const TagStartSet::Nibbles& n,
                                                      std::uint64_t* marks) {
-  const __m256i tables[6] = {Table(n.firstLow),   Table(n.firstHigh), Table(n.secondLow),
-                             Table(n.secondHigh), Table(n.thirdLow),  Table(n.thirdHigh)};
+  const __m256i tables[5] = {Table(n.firstLow), Table(n.secondLow), Table(n.secondHigh),
+                             Table(n.thirdLow), Table(n.thirdHigh)};
   // The word must leave three bytes behind it in the text.
   const std::size_t stop = std::min(end, size >= 67 ? size - 66 : 0);
   std::size_t p = begin;
@@ -143,7 +144,7 @@ void TagStartSet::FillNibbles() {
         static_cast<std::uint8_t>(1u << groupOf(Fold(static_cast<unsigned char>(first))));
     const bool closing = first == '/' && slashNeedsClosing_;
     if (closing) closingGroups |= bit;
-    mark(nibbles_.firstLow, nibbles_.firstHigh, first, bit);
+    nibbles_.firstLow[first & 15] |= bit;
     for (unsigned second = 0; second < 256; ++second) {
       const bool follows = closing ? followsClosing_[second] != 0
                                    : Wants(static_cast<unsigned char>(first),

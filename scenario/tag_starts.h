@@ -34,14 +34,14 @@ class TagStartSet {
   }
 
   // The set again as nibble tables, for scans that look at 32 bytes at once: up to eight groups
-  // of starts, one bit each. A byte b may begin the groups whose bits are set in both
-  // firstLow[b & 15] and firstHigh[b >> 4]; the byte behind it may continue those set in
-  // secondLow and secondHigh, and the one behind that those in thirdLow and thirdHigh. A "<"
-  // whose next three bytes share no group is never wanted. The tables may let more through
-  // (StopsAt decides), never less.
+  // of starts, one bit each. A byte b may begin the groups whose bits are set in firstLow[b & 15]
+  // (its low nibble alone: behind "<" stand letters, "/", "?" and "!", and the next bytes sort out
+  // the few that share one); the byte behind it may continue those set in both
+  // secondLow[b & 15] and secondHigh[b >> 4], and the one behind that those in thirdLow and
+  // thirdHigh. A "<" whose next three bytes share no group is never wanted. The tables may let
+  // more through (StopsAt decides), never less.
   struct Nibbles {
     alignas(16) std::uint8_t firstLow[16] = {};
-    alignas(16) std::uint8_t firstHigh[16] = {};
     alignas(16) std::uint8_t secondLow[16] = {};
     alignas(16) std::uint8_t secondHigh[16] = {};
     alignas(16) std::uint8_t thirdLow[16] = {};
