@@ -32,20 +32,26 @@ Pos FindChar(std::string_view text, char ch, Pos from);
 
 // First `ch` at or after 0-based `index`, as an index (npos when none), for a byte that is
 // usually a few dozen bytes on: the first 64 are looked at inline, the rest by memchr.
+#if defined(__SSE2__) || defined(_M_X64)
+// One bit for each `ch` among the 64 bytes at `at`.
+inline std::uint64_t MarksOf64(const char* at, char ch) {
+  const __m128i wanted = _mm_set1_epi8(ch);
+  const auto marks = [&](std::size_t offset) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + offset));
+    return static_cast<std::uint64_t>(
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted))));
+  };
+  return marks(0) | marks(16) << 16 | marks(32) << 32 | marks(48) << 48;
+}
+#endif
+
 inline std::size_t FindCharNear(std::string_view text, char ch, std::size_t index) {
   if (index >= text.size()) return std::string_view::npos;
   const char* data = text.data();
 #if defined(__SSE2__) || defined(_M_X64)
   // All 64 bytes at once, so that how far on the byte lies costs no wrong guess.
   if (index + 64 <= text.size()) {
-    const __m128i wanted = _mm_set1_epi8(ch);
-    const auto marks = [&](std::size_t at) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-      return static_cast<std::uint64_t>(
-          static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted))));
-    };
-    const std::uint64_t mask =
-        marks(index) | marks(index + 16) << 16 | marks(index + 32) << 32 | marks(index + 48) << 48;
+    const std::uint64_t mask = MarksOf64(data + index, ch);
     if (mask != 0) return index + static_cast<std::size_t>(std::countr_zero(mask));
     index += 64;
   }
@@ -53,6 +59,32 @@ inline std::size_t FindCharNear(std::string_view text, char ch, std::size_t inde
   const void* hit = std::memchr(data + index, ch, text.size() - index);
   return hit == nullptr ? std::string_view::npos
                         : static_cast<std::size_t>(static_cast<const char*>(hit) - data);
+}
+
+// The first `first` at or after 0-based `index` and the first `then` behind it, as indexes (npos
+// where there is none): the end of an opening tag and the "<" after its text, say. Both are
+// looked for in the same 64 bytes first.
+struct CharPair {
+  std::size_t first = std::string_view::npos;
+  std::size_t then = std::string_view::npos;
+};
+inline CharPair FindCharPairNear(std::string_view text, char first, char then, std::size_t index) {
+#if defined(__SSE2__) || defined(_M_X64)
+  if (index + 64 <= text.size()) {
+    const std::uint64_t firsts = MarksOf64(text.data() + index, first);
+    if (firsts != 0) {
+      const auto at = static_cast<unsigned>(std::countr_zero(firsts));
+      const std::uint64_t behind = at == 63 ? 0 : MarksOf64(text.data() + index, then) >> (at + 1);
+      if (behind != 0) {
+        return {index + at, index + at + 1 + static_cast<std::size_t>(std::countr_zero(behind))};
+      }
+    }
+  }
+#endif
+  CharPair pair;
+  pair.first = FindCharNear(text, first, index);
+  if (pair.first != std::string_view::npos) pair.then = FindCharNear(text, then, pair.first + 1);
+  return pair;
 }
 
 // Last `ch` at or before `limit` (a limit beyond the text means the whole text).

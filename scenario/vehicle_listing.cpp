@@ -91,13 +91,13 @@ Pos FieldFloor(Pos blockOpen, Pos lastBlockClose, Pos previousEnd) {
 void PutFieldText(std::string& field, std::string_view beforeName, std::string_view closeTag,
                   Pos at, Pos floor) {
   if (at == kNotFound || at <= floor) return;
-  const std::size_t openEnd = FindCharNear(beforeName, '>', IndexOf(at));
+  const CharPair near = FindCharPairNear(beforeName, '>', '<', IndexOf(at));
+  const std::size_t openEnd = near.first;
   if (openEnd == std::string_view::npos || beforeName[openEnd - 1] == '/') return;
-  // The closing tag is nearly always a few bytes on: look at each "<" rather than set up a
-  // search of the rest of the text.
-  for (std::size_t lt = openEnd + 1;; ++lt) {
-    lt = FindCharNear(beforeName, '<', lt);
-    if (lt == std::string_view::npos) return;
+  // The closing tag is nearly always the next tag: look at each "<" rather than set up a search
+  // of the rest of the text.
+  for (std::size_t lt = near.then; lt != std::string_view::npos;
+       lt = FindCharNear(beforeName, '<', lt + 1)) {
     if (MatchesNoCaseAt(beforeName, lt, closeTag)) {
       field.append(beforeName.data() + openEnd + 1, lt - openEnd - 1);
       return;

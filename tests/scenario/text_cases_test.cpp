@@ -98,6 +98,14 @@ const test::CallTable kCalls = {
        const std::size_t at = FindCharNear(f[1], '>', std::stoul(f[2]));
        return at == std::string_view::npos ? std::string("none") : std::to_string(at);
      }},
+    {"find-char-pair-near",
+     [](const Fields& f) {
+       const CharPair pair = FindCharPairNear(f[1], '>', '<', std::stoul(f[2]));
+       const auto shown = [](std::size_t at) {
+         return at == std::string_view::npos ? std::string("none") : std::to_string(at);
+       };
+       return shown(pair.first) + "," + shown(pair.then);
+     }},
     {"find-char-back",
      [](const Fields& f) { return std::to_string(FindCharBack(f[1], '>', std::stoul(f[2]))); }},
     {"detail", Detail},
