@@ -1,5 +1,7 @@
 #include "scenario/editor_load.h"
 
+#include <optional>
+
 #include "scenario/consist_locate.h"
 #include "scenario/consist_model.h"
 #include "scenario/scenario_entry.h"
@@ -14,24 +16,26 @@ std::string ShownText(std::string_view documentBytes, std::string_view document)
 }
 
 Result<std::vector<EditorConsist>> ReadConsists(std::string_view scenarioText) {
-  // One scan over the whole document finds the consists and their vehicles together.
-  std::vector<ConsistListing> listings = ListEveryConsist(scenarioText);
+  // One scan over the whole document finds the consists and their vehicles together; each
+  // consist is summed up as soon as the scan has passed it.
   const TextEncoding encoding = DocumentEncoding(scenarioText);
   std::vector<EditorConsist> consists;
-  consists.reserve(listings.size());
-  for (std::size_t c = 0; c < listings.size(); ++c) {
-    ConsistListing& listing = listings[c];
+  std::optional<Error> failed;
+  ListEveryConsist(scenarioText, [&](ConsistListing&& listing) {
+    if (failed) return;
     auto summary = listing.vehicles
                        ? SummarizeConsist(listing.In(scenarioText),
                                           std::move(listing.vehicles.value()), listing.marks)
                        : Result<ConsistSummary>(Error{listing.vehicles.error()});
     if (!summary) {
-      return Error{"Consist " + std::to_string(c + 1) +
-                   " of the scenario cannot be read: " + summary.error()};
+      failed = Error{"Consist " + std::to_string(consists.size() + 1) +
+                     " of the scenario cannot be read: " + summary.error()};
+      return;
     }
     consists.push_back(EditorConsist{ShowText(summary->caption, encoding), summary->driven,
                                      std::move(summary->vehicles)});
-  }
+  });
+  if (failed) return *failed;
   return consists;
 }
 

@@ -154,15 +154,14 @@ struct OpenListing {
 // relative to each listing when it ends.
 class ListingScan {
  public:
-  ListingScan(std::string_view text, bool splitAtConsists)
-      : text_(text), starts_(text, WantedTags()), split_(splitAtConsists), open_(1) {}
+  ListingScan(std::string_view text, bool splitAtConsists, const EachListing& each)
+      : text_(text), starts_(text, WantedTags()), split_(splitAtConsists), open_(1), each_(each) {}
 
-  std::vector<ConsistListing> Run() {
+  void Run() {
     for (Pos lt = starts_.Find(1); lt != kNotFound;) {
       lt = Stop(lt);
     }
     if (!split_) End(PositionOf(text_.size()));
-    return std::move(done_);
   }
 
  private:
@@ -271,14 +270,14 @@ class ListingScan {
     for (Pos* mark : {&listing.marks.serviceName, &listing.marks.playerDriver}) {
       if (*mark != kNotFound) *mark -= offset;
     }
-    done_.push_back(std::move(listing));
+    each_(std::move(listing));
   }
 
   std::string_view text_;
   TagStarts starts_;
   bool split_;
   OpenListing open_;
-  std::vector<ConsistListing> done_;
+  const EachListing& each_;
   RememberedSearch tagEnd_;
   RememberedSearch nameClose_;
 };
@@ -291,13 +290,16 @@ Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText) {
 }
 
 Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText, ConsistMarks& marks) {
-  std::vector<ConsistListing> listed = ListingScan(consistText, false).Run();
-  marks = listed.front().marks;
-  return std::move(listed.front().vehicles);
+  Result<std::vector<VehicleFields>> vehicles = std::vector<VehicleFields>{};
+  ListingScan(consistText, false, [&](ConsistListing&& listing) {
+    marks = listing.marks;
+    vehicles = std::move(listing.vehicles);
+  }).Run();
+  return vehicles;
 }
 
-std::vector<ConsistListing> ListEveryConsist(std::string_view scenarioText) {
-  return ListingScan(scenarioText, true).Run();
+void ListEveryConsist(std::string_view scenarioText, const EachListing& each) {
+  ListingScan(scenarioText, true, each).Run();
 }
 
 }  // namespace fennick

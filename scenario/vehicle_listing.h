@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,7 +38,9 @@ Result<std::vector<VehicleFields>> ReadVehicles(std::string_view consistText, Co
 
 // Every consist of a document as one scan finds it: the listing text of each (as
 // ConsistListingText cuts it at the "</cConsist" tags) with what ReadVehicles gives for that
-// text, marks relative to it. The editor load reads a whole document this way, once.
+// text, marks relative to it. The editor load reads a whole document this way, once. Each listing
+// is handed to `each` as soon as its consist ends, while its text is still in the processor's
+// cache.
 struct ConsistListing {
   Pos first = kNotFound;   // where the listing text begins in the document
   std::size_t length = 0;  // up to the next "</cConsist"
@@ -47,6 +50,7 @@ struct ConsistListing {
     return document.substr(IndexOf(first), length);
   }
 };
-std::vector<ConsistListing> ListEveryConsist(std::string_view scenarioText);
+using EachListing = std::function<void(ConsistListing&&)>;
+void ListEveryConsist(std::string_view scenarioText, const EachListing& each);
 
 }  // namespace fennick
