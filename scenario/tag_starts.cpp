@@ -41,23 +41,19 @@ __attribute__((target("avx2"))) inline __m256i Load32(const char* at) {
   return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
 }
 
-// The groups each byte of `bytes` may belong to: the bits its low and its high nibble share.
-__attribute__((target("avx2"))) inline __m256i Groups(__m256i bytes, __m256i low, __m256i high) {
-  const __m256i nibble = _mm256_set1_epi8(0x0F);
-  return _mm256_and_si256(
-      _mm256_shuffle_epi8(low, _mm256_and_si256(bytes, nibble)),
-      _mm256_shuffle_epi8(high, _mm256_and_si256(_mm256_srli_epi16(bytes, 4), nibble)));
+// The groups each byte of `bytes` may belong to by its low nibble.
+__attribute__((target("avx2"))) inline __m256i GroupsByLowNibble(__m256i bytes, __m256i table) {
+  return _mm256_shuffle_epi8(table, _mm256_and_si256(bytes, _mm256_set1_epi8(0x0F)));
 }
 
 // Which "<" of the 32 bytes at `at` have next bytes that share a group: a bit for each byte.
 __attribute__((target("avx2"))) inline std::uint32_t Candidates32(const char* at,
-                                                                  const __m256i (&tables)[5]) {
+                                                                  const __m256i (&tables)[3]) {
   const __m256i opens = _mm256_cmpeq_epi8(Load32(at), _mm256_set1_epi8('<'));
-  const __m256i firstGroups =
-      _mm256_shuffle_epi8(tables[0], _mm256_and_si256(Load32(at + 1), _mm256_set1_epi8(0x0F)));
   const __m256i shared =
-      _mm256_and_si256(_mm256_and_si256(firstGroups, Groups(Load32(at + 2), tables[1], tables[2])),
-                       Groups(Load32(at + 3), tables[3], tables[4]));
+      _mm256_and_si256(_mm256_and_si256(GroupsByLowNibble(Load32(at + 1), tables[0]),
+                                        GroupsByLowNibble(Load32(at + 2), tables[1])),
+                       GroupsByLowNibble(Load32(at + 3), tables[2]));
   const __m256i none = _mm256_cmpeq_epi8(shared, _mm256_setzero_si256());
   return static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_andnot_si256(none, opens)));
 }
@@ -68,8 +64,7 @@ __attribute__((target("avx2"))) std::size_t MarkWide(const char* data, std::size
                                                      std::size_t begin, std::size_t end,
                                                      const TagStartSet::Nibbles& n,
                                                      std::uint64_t* marks) {
-  const __m256i tables[5] = {Table(n.firstLow), Table(n.secondLow), Table(n.secondHigh),
-                             Table(n.thirdLow), Table(n.thirdHigh)};
+  const __m256i tables[3] = {Table(n.firstLow), Table(n.secondLow), Table(n.thirdLow)};
   // The word must leave three bytes behind it in the text.
   const std::size_t stop = std::min(end, size >= 67 ? size - 66 : 0);
   std::size_t p = begin;
@@ -132,11 +127,6 @@ void TagStartSet::FillNibbles() {
     keys[used] = key;
     return used++;
   };
-  const auto mark = [](std::uint8_t(&low)[16], std::uint8_t(&high)[16], unsigned byte,
-                       std::uint8_t bit) {
-    low[byte & 15] |= bit;
-    high[byte >> 4] |= bit;
-  };
   std::uint8_t closingGroups = 0;
   for (unsigned first = 0; first < 256; ++first) {
     if (follows_[first] == 0) continue;
@@ -149,7 +139,7 @@ void TagStartSet::FillNibbles() {
       const bool follows = closing ? followsClosing_[second] != 0
                                    : Wants(static_cast<unsigned char>(first),
                                            static_cast<unsigned char>(second), false);
-      if (follows) mark(nibbles_.secondLow, nibbles_.secondHigh, second, bit);
+      if (follows) nibbles_.secondLow[second & 15] |= bit;
     }
   }
   // The third byte matters to closing tags alone, and only while their group is theirs alone.
@@ -166,7 +156,7 @@ void TagStartSet::FillNibbles() {
         }
       }
     }
-    mark(nibbles_.thirdLow, nibbles_.thirdHigh, third, groups);
+    nibbles_.thirdLow[third & 15] |= groups;
   }
 }
 

@@ -33,19 +33,16 @@ class TagStartSet {
     return Wants(next, second, false);
   }
 
-  // The set again as nibble tables, for scans that look at 32 bytes at once: up to eight groups
-  // of starts, one bit each. A byte b may begin the groups whose bits are set in firstLow[b & 15]
-  // (its low nibble alone: behind "<" stand letters, "/", "?" and "!", and the next bytes sort out
-  // the few that share one); the byte behind it may continue those set in both
-  // secondLow[b & 15] and secondHigh[b >> 4], and the one behind that those in thirdLow and
-  // thirdHigh. A "<" whose next three bytes share no group is never wanted. The tables may let
-  // more through (StopsAt decides), never less.
+  // The set again as tables of low nibbles, for scans that look at 32 bytes at once: up to eight
+  // groups of starts, one bit each. The byte behind "<" may begin the groups whose bits are set
+  // in firstLow[b & 15], the byte behind it may continue those set in secondLow, and the one
+  // behind that those in thirdLow. A "<" whose next three bytes share no group is never wanted.
+  // Bytes that share a low nibble share its groups, so the tables let more through (StopsAt
+  // decides), never less; in a document few tags begin like a wanted one without being one.
   struct Nibbles {
     alignas(16) std::uint8_t firstLow[16] = {};
     alignas(16) std::uint8_t secondLow[16] = {};
-    alignas(16) std::uint8_t secondHigh[16] = {};
     alignas(16) std::uint8_t thirdLow[16] = {};
-    alignas(16) std::uint8_t thirdHigh[16] = {};
   };
   const Nibbles& nibbles() const { return nibbles_; }
 
