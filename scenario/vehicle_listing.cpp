@@ -204,7 +204,7 @@ class ListingScan {
     const Pos floor = FieldFloor(last.blockOpen, open_.lastBlockClose, open_.previousEnd);
     if (open_.vehicles.empty()) open_.vehicles.reserve(kVehiclesReserved);
     VehicleFields& vehicle = open_.vehicles.emplace_back();
-    if (name.status == TagStatus::kFound) vehicle.name = name.Text(text_);
+    if (name.status == TagStatus::kFound) vehicle.name.append(name.Text(text_));
     PutFieldText(vehicle.blueprint, beforeName, "</BlueprintID", last.blueprint, floor);
     PutFieldText(vehicle.flipped, beforeName, "</Flipped", last.flipped, floor);
     PutFieldText(vehicle.preloaded, beforeName, "</IsPreloaded", last.preloaded, floor);

@@ -12,6 +12,8 @@ namespace fennick {
 
 // What the editor lists about one vehicle of a consist.
 struct VehicleFields {
+  // Its own constructor, so that a vehicle added to a list is not first zeroed byte by byte.
+  VehicleFields() {}
   std::string name;       // its "Name" text
   std::string blueprint;  // the text of its attributed "<BlueprintID " element: the blueprint path
   std::string flipped;    // its "Flipped" text
