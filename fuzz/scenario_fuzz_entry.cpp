@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "scenario/consist_model.h"
+#include "scenario/editor_load.h"
 #include "scenario/float_encoding.h"
 #include "scenario/localized_text.h"
 #include "scenario/number_text.h"
@@ -85,6 +86,15 @@ void CheckSearches(const Input& in, Checker& check) {
                   "FindLastNoCase differs from a plain search");
     const Pos ch = FindChar(in.text, '>', from);
     check.Require(ch == 0 || (ch >= from && in.text[ch - 1] == '>'), "FindChar out of place");
+    const std::size_t index = from == 0 ? 0 : from - 1;
+    const std::size_t plainGt = std::string_view(in.text).find('>', index);
+    check.Require(FindCharNear(in.text, '>', index) == plainGt, "FindCharNear out of place");
+    const CharPair pair = FindCharPairNear(in.text, '>', '<', index);
+    check.Require(pair.first == plainGt &&
+                      pair.then == (plainGt == std::string_view::npos
+                                        ? plainGt
+                                        : std::string_view(in.text).find('<', plainGt + 1)),
+                  "FindCharPairNear out of place");
     const Pos back = FindCharBack(in.text, '<', from);
     check.Require(back == 0 || (back <= from && in.text[back - 1] == '<'),
                   "FindCharBack out of place");
@@ -215,9 +225,19 @@ void CheckConsists(const Input& in, Checker& check) {
   for (std::size_t k = 2; k < ends.size(); ++k) {
     check.Require(ends[k] > ends[k - 1], "consist ends out of order");
   }
-  for (std::size_t c = 0; c + 1 < ends.size() && c < 8; ++c) {
-    (void)ReadConsist(ConsistListingText(in.text, ends, c));
+  // The editor's one scan over the whole document lists what reading each consist alone does.
+  const Result<std::vector<EditorConsist>> whole = ReadConsists(in.text);
+  bool eachRead = true;
+  for (std::size_t c = 0; c + 1 < ends.size(); ++c) {
+    const Result<ConsistSummary> alone = ReadConsist(ConsistListingText(in.text, ends, c));
+    eachRead = eachRead && alone.ok();
+    if (whole && alone && c < whole->size()) {
+      check.Require((*whole)[c].vehicles == alone->vehicles && (*whole)[c].driven == alone->driven,
+                    "the whole-document scan lists a consist otherwise than reading it alone");
+    }
   }
+  check.Require(whole.ok() == eachRead && (!whole || whole->size() + 1 == ends.size()),
+                "the whole-document scan fails where reading each consist does not, or the reverse");
   (void)ReadConsist(in.text);
   for (std::size_t c = 0; c < 3; ++c) {
     for (std::size_t n = 0; n < 3; ++n) {
