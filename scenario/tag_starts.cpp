@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "scenario/text_search.h"
+
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #define FENNICK_HAVE_SSE2 1
@@ -15,14 +17,6 @@
 
 namespace fennick {
 namespace {
-
-constexpr bool IsAsciiLetter(unsigned char c) {
-  return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
-}
-
-constexpr unsigned char Fold(unsigned char c) {
-  return IsAsciiLetter(c) ? (c | 0x20) : c;
-}
 
 #ifdef FENNICK_HAVE_AVX2
 bool MachineHasAvx2() {
@@ -131,7 +125,7 @@ void TagStartSet::FillNibbles() {
   for (unsigned first = 0; first < 256; ++first) {
     if (follows_[first] == 0) continue;
     const auto bit =
-        static_cast<std::uint8_t>(1u << groupOf(Fold(static_cast<unsigned char>(first))));
+        static_cast<std::uint8_t>(1u << groupOf(FoldAscii(static_cast<unsigned char>(first))));
     const bool closing = first == '/' && slashNeedsClosing_;
     if (closing) closingGroups |= bit;
     nibbles_.firstLow[first & 15] |= bit;

@@ -13,18 +13,6 @@ namespace {
 
 constexpr std::size_t kNoIndex = std::string_view::npos;
 
-constexpr bool IsAsciiLetter(unsigned char c) {
-  return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
-}
-
-constexpr unsigned char Fold(unsigned char c) {
-  return IsAsciiLetter(c) ? (c | 0x20) : c;
-}
-
-bool MatchesFrom(const char* at, std::string_view needle) {
-  return MatchesFoldedAt(at, needle);
-}
-
 // 0-based index of the first occurrence starting at or after `start`, or kNoIndex.
 // Candidates are filtered 16 at a time on the needle's first, second and last byte (all folded):
 // tags begin with '<' so often that the first byte alone lets most blocks through, while "</"
@@ -38,13 +26,13 @@ std::size_t FindFolded(std::string_view text, std::string_view needle, std::size
   const auto last = static_cast<unsigned char>(needle.back());
   std::size_t i = start;
 #ifdef FENNICK_HAVE_SSE2
-  const __m128i firstWanted = _mm_set1_epi8(static_cast<char>(Fold(first)));
-  const __m128i lastWanted = _mm_set1_epi8(static_cast<char>(Fold(last)));
+  const __m128i firstWanted = _mm_set1_epi8(static_cast<char>(FoldAscii(first)));
+  const __m128i lastWanted = _mm_set1_epi8(static_cast<char>(FoldAscii(last)));
   const __m128i firstCase = _mm_set1_epi8(IsAsciiLetter(first) ? 0x20 : 0);
   const __m128i lastCase = _mm_set1_epi8(IsAsciiLetter(last) ? 0x20 : 0);
   // With a one-byte needle the "second" byte is the first one again.
   const auto second = static_cast<unsigned char>(needle[m > 1 ? 1 : 0]);
-  const __m128i secondWanted = _mm_set1_epi8(static_cast<char>(Fold(second)));
+  const __m128i secondWanted = _mm_set1_epi8(static_cast<char>(FoldAscii(second)));
   const __m128i secondCase = _mm_set1_epi8(IsAsciiLetter(second) ? 0x20 : 0);
   const std::size_t secondOffset = m > 1 ? 1 : 0;
   while (i + 15 <= lastStart) {
@@ -59,15 +47,16 @@ std::size_t FindFolded(std::string_view text, std::string_view needle, std::size
         _mm_cmpeq_epi8(next, secondWanted))));
     while (mask != 0) {
       const std::size_t candidate = i + static_cast<std::size_t>(std::countr_zero(mask));
-      if (MatchesFrom(data + candidate, needle)) return candidate;
+      if (MatchesFoldedAt(data + candidate, needle)) return candidate;
       mask &= mask - 1;
     }
     i += 16;
   }
 #endif
-  const unsigned char firstFolded = Fold(first);
+  const unsigned char firstFolded = FoldAscii(first);
   for (; i <= lastStart; ++i) {
-    if (Fold(static_cast<unsigned char>(data[i])) == firstFolded && MatchesFrom(data + i, needle)) {
+    if (FoldAscii(static_cast<unsigned char>(data[i])) == firstFolded &&
+        MatchesFoldedAt(data + i, needle)) {
       return i;
     }
   }
@@ -87,10 +76,10 @@ Pos FindLastNoCase(std::string_view text, std::string_view needle, Pos limit, Po
   const std::size_t end = limit < text.size() ? limit : text.size();
   if (m == 0 || end < m) return kNotFound;
   const std::size_t lowestIndex = lowest < 1 ? 0 : IndexOf(lowest);
-  const unsigned char firstFolded = Fold(static_cast<unsigned char>(needle.front()));
+  const unsigned char firstFolded = FoldAscii(static_cast<unsigned char>(needle.front()));
   for (std::size_t i = end - m + 1; i-- > lowestIndex;) {
-    if (Fold(static_cast<unsigned char>(text[i])) == firstFolded &&
-        MatchesFrom(text.data() + i, needle)) {
+    if (FoldAscii(static_cast<unsigned char>(text[i])) == firstFolded &&
+        MatchesFoldedAt(text.data() + i, needle)) {
       return PositionOf(i);
     }
   }
@@ -98,11 +87,9 @@ Pos FindLastNoCase(std::string_view text, std::string_view needle, Pos limit, Po
 }
 
 Pos FindChar(std::string_view text, char ch, Pos from) {
-  if (from < 1 || from > text.size()) return kNotFound;
-  const std::size_t start = IndexOf(from);
-  const void* hit = std::memchr(text.data() + start, ch, text.size() - start);
-  if (hit == nullptr) return kNotFound;
-  return PositionOf(static_cast<std::size_t>(static_cast<const char*>(hit) - text.data()));
+  if (from < 1) return kNotFound;
+  const std::size_t index = FindCharNear(text, ch, IndexOf(from));
+  return index == std::string_view::npos ? kNotFound : PositionOf(index);
 }
 
 Pos FindCharBack(std::string_view text, char ch, Pos limit) {
@@ -112,7 +99,7 @@ Pos FindCharBack(std::string_view text, char ch, Pos limit) {
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && MatchesFrom(a.data(), b);
+  return a.size() == b.size() && MatchesFoldedAt(a.data(), b);
 }
 
 std::size_t ReplaceAllNoCase(std::string& text, std::string_view needle,

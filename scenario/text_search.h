@@ -19,6 +19,15 @@ namespace fennick {
 // ASCII, and bytes above 127 belong to texts in the document's own encoding, which are never
 // folded. An empty needle is never found.
 
+constexpr bool IsAsciiLetter(unsigned char c) {
+  return (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+}
+
+// The byte with an ASCII letter in lower case; every other byte as it is.
+constexpr unsigned char FoldAscii(unsigned char c) {
+  return IsAsciiLetter(c) ? (c | 0x20) : c;
+}
+
 // First case-insensitive occurrence of `needle` beginning at or after `from`. A `from` below 1
 // or beyond the text gives 0.
 Pos FindNoCase(std::string_view text, std::string_view needle, Pos from);
